@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QString>
+
+// The process's private scratch directory: created fresh (mode 0700) in the
+// system's temporary directory, removed when the owning Session ends. The
+// frame scratch files "1.jpg" and "sth.jpg" live here, so another user or a
+// second instance can neither read nor substitute them.
+class ScratchDir {
+public:
+    // Owns the directory for the lifetime of the program (one per process).
+    class Session {
+    public:
+        Session();
+        ~Session();
+        Session(const Session&) = delete;
+        Session& operator=(const Session&) = delete;
+    };
+
+    // The directory; creates it on first use when no Session made it yet.
+    static QString path();
+
+    // Removes the directory and everything in it.
+    static void remove();
+};

@@ -1,0 +1,11 @@
+#include <cstdio>
+
+int main(int argc, char* argv[])
+{
+    (void)argv;
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: lessonwright-author COMMAND [ARGS]\n");
+        return 2;
+    }
+    return 2;
+}
