@@ -179,7 +179,7 @@ QImage titleScreen()
 
     p.setPen(QColor(200, 220, 240));
     p.setFont(font(12));
-    p.drawText(QRect(330, 40, 250, 80), Qt::AlignRight | Qt::TextWordWrap,
+    p.drawText(QRect(332, 150, 250, 50), Qt::AlignLeft | Qt::TextWordWrap,
         QStringLiteral("Twenty lessons from the empty form module to a complete order form, "
                        "shown step by step."));
 

@@ -18,6 +18,7 @@
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTimer>
+#include <QVBoxLayout>
 
 TMainf* Mainf = nullptr;
 
@@ -87,13 +88,20 @@ TMainf::TMainf(QWidget* parent)
     setFont(listFont());
 
     auto* client = new QWidget(this);
-    client->setFixedSize(kClientWidth, kClientHeight);
     setCentralWidget(client);
 
+    // The picture fills whatever client area the outer size leaves and stays
+    // centred in it; a colour from its edges fills any margin.
     Image1 = new QLabel(client);
-    Image1->setGeometry(0, 0, kClientWidth, kClientHeight);
     Image1->setAlignment(Qt::AlignCenter);
     Image1->setPixmap(QPixmap::fromImage(Artwork::titleScreen()));
+    Image1->setAutoFillBackground(true);
+    QPalette edge = Image1->palette();
+    edge.setColor(QPalette::Window, QColor(12, 44, 70));
+    Image1->setPalette(edge);
+    auto* fill = new QVBoxLayout(client);
+    fill->setContentsMargins(0, 0, 0, 0);
+    fill->addWidget(Image1);
 
     Panel1 = new QFrame(client);
     Panel1->setGeometry(320, 224, 273, 193);
@@ -244,11 +252,17 @@ void TMainf::setOuterSize(int width, int height)
     // once the window is up (and is nothing without a window manager).
     const QSize frame = frameGeometry().size() - geometry().size();
     setFixedSize(width - frame.width(), height - frame.height());
-    if (const QScreen* screen = this->screen()) {
-        QRect outer = frameGeometry();
-        outer.moveCenter(screen->availableGeometry().center());
-        move(outer.topLeft());
-    }
+    centreOnScreen();
+}
+
+void TMainf::centreOnScreen()
+{
+    const QScreen* screen = this->screen();
+    if (!screen)
+        return;
+    QRect outer = frameGeometry();
+    outer.moveCenter(screen->availableGeometry().center());
+    move(outer.topLeft());
 }
 
 int TMainf::selectedLessonRow() const
@@ -341,6 +355,7 @@ void TMainf::showEvent(QShowEvent* event)
     if (m_shownOnce || event->spontaneous())
         return;
     m_shownOnce = true;
+    centreOnScreen();
     // Run once the window is up, so the probe's message box has the launcher
     // behind it and the frame size is known.
     QTimer::singleShot(0, this, [this] { guarded([&] { FormShow(); }); });

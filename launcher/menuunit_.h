@@ -82,6 +82,7 @@ private:
     void applyGuide(HowToRunGuide::Event event);
     int selectedLessonRow() const;
     void setOuterSize(int width, int height);
+    void centreOnScreen();
 
     std::function<int()> m_screenWidth;
     bool m_shownOnce = false;

@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QFrame>
 #include <QLabel>
+#include <QLayout>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -112,6 +113,8 @@ TEST_F(LauncherWindowTest, CreatedWithTwentyLessonsNothingSelectedAndComponentsI
 {
     EXPECT_EQ(window.windowTitle(),
         QStringLiteral("Lessonwright (Form design for beginner). www.korvane-publishing.example"));
+    window.layout()->activate();
+    window.centralWidget()->layout()->activate();
     EXPECT_EQ(window.centralWidget()->size(), QSize(599, 450));
     EXPECT_FALSE(window.windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_EQ(window.minimumSize(), window.maximumSize());
