@@ -51,9 +51,9 @@ TAboutBox::TAboutBox(QWidget* parent)
 
     ProductName = line(Panel1, QRect(56, 10, 200, 16), QStringLiteral("LESSONWRIGHT"), true);
     Version = line(Panel1, QRect(56, 30, 200, 16), QStringLiteral("FOR BEGINNER - FORM DESIGN"));
-    Copyright = line(Panel1, QRect(8, 62, 250, 16), QStringLiteral("1999  Korvane Publishing Inc."));
+    Copyright = line(Panel1, QRect(8, 62, 250, 16), QStringLiteral("Copyright (C) 1999 Korvane Publishing Inc."));
     Comments = line(Panel1, QRect(8, 86, 250, 50),
-        QStringLiteral("www.korvane-publishing.example  Tel: (555) 014-2290"));
+        QStringLiteral("Visit www.korvane-publishing.example or call (555) 014-2290."));
     Comments->setWordWrap(true);
     Comments->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
