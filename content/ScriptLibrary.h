@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -16,5 +17,13 @@ QStringList sheets();
 
 // The list names of one sheet, event list first.
 QStringList lists(const QString& sheet);
+
+// How lists are stored: Latin-1 text, every line (the last included) ended
+// by terminator. An empty list is an empty file.
+QStringList splitLines(const QByteArray& bytes);
+QByteArray joinLines(const QStringList& lines, const QByteArray& terminator = "\n");
+
+// The resource path of one list (":/library/<sheet>/<list>.txt").
+QString resourcePath(const QString& sheet, const QString& list);
 
 } // namespace ScriptLibrary
