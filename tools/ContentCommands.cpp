@@ -3,6 +3,7 @@
 #include "content/ScriptLibrary.h"
 #include "content/storyboard/FrameRenderer.h"
 #include "content/storyboard/LibraryBuilder.h"
+#include "content/storyboard/LibraryStats.h"
 #include "platform/AppError.h"
 
 #include <QDir>
@@ -47,6 +48,19 @@ int showPart(const QString& what)
     return 0;
 }
 
+int checkPart(const QString& what)
+{
+    const Storyboard board = loadBoard(what);
+    const auto scripts = LibraryBuilder::generate(board);
+    const PartStats stats = LibraryStats::compute(scripts.events, scripts.steps);
+    const QStringList problems = LibraryStats::checkPart(board.code(), stats, LibraryStats::builtInAllocation());
+    for (const QString& p : problems)
+        std::printf("%s\n", qPrintable(p));
+    std::printf("%s: %d events, %d steps, %d arrows, %lld problem(s)\n", qPrintable(board.code()), stats.events, stats.steps,
+                stats.arrowTotal(), static_cast<long long>(problems.size()));
+    return problems.isEmpty() ? 0 : 1;
+}
+
 } // namespace
 
 std::optional<int> runContentCommand(int argc, char* argv[])
@@ -62,6 +76,7 @@ std::optional<int> runContentCommand(int argc, char* argv[])
         {"export-library", 1, "export-library DIR"},
         {"build-library", 2, "build-library STORYBOARD_DIR LIBRARY_DIR"},
         {"show-part", 1, "show-part CODE|FILE.story"},
+        {"check-part", 1, "check-part CODE|FILE.story"},
     };
     const auto* spec = std::find_if(std::begin(known), std::end(known), [&](const auto& k) { return command == QLatin1String(k.name); });
     if (spec == std::end(known))
@@ -92,6 +107,8 @@ std::optional<int> runContentCommand(int argc, char* argv[])
             std::printf("%lld parts written: %s\n", static_cast<long long>(codes.size()), qPrintable(codes.join(QLatin1Char(' '))));
             return 0;
         }
+        if (command == QLatin1String("check-part"))
+            return checkPart(args[0]);
         return showPart(args[0]);
     } catch (const AppError& e) {
         std::fprintf(stderr, "%s\n", qPrintable(e.message()));

@@ -331,6 +331,19 @@ void ScreenModel::command(const QString& verb, const QString& args)
             m_code.clear();
         else
             m_code << (args.startsWith(QLatin1String("line ")) ? args.mid(5) : args);
+    } else if (verb == QLatin1String("menu")) {
+        // The pointer slid along the menu bar or into a sub-menu: no click
+        // is recorded, but the frame shows that menu open.
+        m_openMenus.clear();
+        const QStringList parts = args.trimmed().split(QLatin1Char('/'), Qt::SkipEmptyParts);
+        for (int i = 0; i < parts.size(); ++i) {
+            const QString path = QStringList(parts.mid(0, i + 1)).join(QLatin1Char('/'));
+            if (m_defs.menu(path).isEmpty())
+                bad(QStringLiteral("no menu '%1'").arg(path));
+            m_openMenus << path;
+        }
+    } else if (verb == QLatin1String("edtitle")) {
+        m_editorTitle = args.trimmed();
     } else if (verb == QLatin1String("focus")) {
         setFocus(args.trimmed());
     } else {
@@ -550,6 +563,8 @@ void ScreenModel::layoutWindow(const OpenWindow& w, std::vector<ScreenElement>& 
     QString title = windowTitle(w.id);
     if (w.id == QLatin1String("layout"))
         title += QStringLiteral(": ") + m_canvasName;
+    if (w.id == QLatin1String("editor") && !m_editorTitle.isEmpty())
+        title += QStringLiteral(": ") + m_editorTitle;
     out.push_back({QStringLiteral("win:") + w.id, QStringLiteral("caption"), QRect(w.rect.x() + 2, w.rect.y() + 2, w.rect.width() - 4, kCaptionH - 2),
                    title, active ? ScreenElement::Selected : 0, 0});
     out.push_back({QStringLiteral("win:") + w.id + QStringLiteral(".close"), QStringLiteral("titlebtn"),

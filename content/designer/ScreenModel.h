@@ -127,6 +127,7 @@ private:
     QString m_selectedItem;
     QString m_tool = QStringLiteral("Select");
     QStringList m_code;
+    QString m_editorTitle;
     QMap<QString, QString> m_runValues;
     QStringList m_openMenus;
     std::vector<OpenDialog> m_dialogs;

@@ -83,6 +83,7 @@ step 'Tarnic Editor' at 215 240
 > Double-clicking an item opens the code that belongs to it. Code in a form is written in triggers, small programs that run when something happens to the item.
 down item:CUSTOMER_ID
 window editor 40 90 560 300
+edtitle CUSTOMER_ID: WHEN-VALIDATE-ITEM
 focus ed:text
 code line -- Check the customer id before the record is saved
 code line IF :CUSTOMER.CUSTOMER_ID IS NULL THEN
