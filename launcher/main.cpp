@@ -1,3 +1,4 @@
+#include "launcher/Artwork.h"
 #include "launcher/MessageBoxPresenter.h"
 #include "launcher/about.h"
 #include "launcher/menuunit_.h"
@@ -8,20 +9,37 @@
 #include "store/Unit1.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QPixmap>
+
+#include <memory>
 
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     ScratchDir::Session scratch;
     MessageBoxPresenter::install();
+    app.setWindowIcon(QIcon(QPixmap::fromImage(Artwork::programIcon())));
 
-    Mainf = new TMainf;
-    ProForm = new TProForm;
-    simu_form = new Tsimu_form;
-    popupform = new Tpopupform;
-    AboutBox = new TAboutBox;
+    // The application title names the publisher on every message box. It is
+    // deliberately not the display name: Qt would append that to each
+    // window's caption.
+    ErrorPresenter::setTitle(QStringLiteral("Korvane Publishing Inc."));
+
+    // The five windows, each created once into its global instance, in the
+    // order the launcher's creation handler relies on: it runs before any
+    // other window exists. Only the launcher is shown.
+    const std::unique_ptr<TMainf> mainf(Mainf = new TMainf);
+    const std::unique_ptr<TProForm> proForm(ProForm = new TProForm);
+    const std::unique_ptr<Tsimu_form> simuForm(simu_form = new Tsimu_form);
+    const std::unique_ptr<Tpopupform> popupForm(popupform = new Tpopupform);
+    const std::unique_ptr<TAboutBox> aboutBox(AboutBox = new TAboutBox);
+
+    // Hidden windows, or a player left showing, must not keep the program
+    // alive once the launcher is gone.
+    app.setQuitOnLastWindowClosed(false);
+    QObject::connect(Mainf, &TMainf::closed, &app, &QCoreApplication::quit);
 
     Mainf->show();
-    const int rc = app.exec();
-    return rc;
+    return app.exec();
 }

@@ -25,6 +25,14 @@ public:
         int decimals = 0;
     };
 
+    // Large-object fields keep their content in the memo file: 'B' binary,
+    // 'M' memo text, 'G' general (embedded object).
+    static bool isLargeObject(char type) { return type == 'B' || type == 'M' || type == 'G'; }
+
+    // The field's kind as the type-mismatch message names it: "String",
+    // "Float", "Integer", "Boolean", "Date", "Memo", "Blob", ...
+    static QString typeName(const FieldDef& field);
+
     DbfTable();
     ~DbfTable();
     DbfTable(const DbfTable&) = delete;
@@ -46,6 +54,9 @@ public:
     bool eof() const;
     int recordCount() const;
     int recNo() const;
+    // Makes record recNo (from 1) current, like that many moves from the
+    // first; AppError when there is no such record.
+    void setRecNo(int recNo);
 
     // Insert (append) or edit the current record, then post. Edit on an empty
     // table starts an insert.
@@ -64,7 +75,12 @@ public:
     const FieldDef& fieldDef(const QByteArray& fieldName) const;
 
     // Creates an empty table (and its memo file when a field needs one).
+    // Refuses to replace an existing table or memo file. The memo file is
+    // written first, so a .dbf never appears without its memo file.
     static void create(const QString& dbfPath, const std::vector<FieldDef>& fields);
+
+    // The layout of every frame store: GR binary and M memo, both length 10.
+    static std::vector<FieldDef> frameStoreFields();
 
     // Field objects register here; open() binds them by name.
     void attach(TableField* field);

@@ -1,9 +1,107 @@
 #include "player/showm.h"
 
+#include "platform/HandlerGuard.h"
+#include "player/PlayerTimer.h"
+#include "player/proj10.h"
+#include "store/Unit1.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QVBoxLayout>
+
 Tpopupform* popupform = nullptr;
 
 Tpopupform::Tpopupform(QWidget* parent)
-    : QWidget(parent)
+    : QDialog(parent, Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint
+                          | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    , Panel1(new QWidget(this))
+    , BBB(new QPushButton(QStringLiteral("NEXT"), Panel1))
+    , Memo1(new QPlainTextEdit(this))
 {
     setWindowTitle(QStringLiteral("Message Box"));
+    setModal(false);
+    setFixedSize(200, 138);
+
+    Panel1->setGeometry(0, 0, 200, 25);
+    BBB->setGeometry(0, 0, 73, 25);
+    BBB->setAutoDefault(true);
+    connect(BBB, &QPushButton::clicked, this, [this] { NBClick(); });
+
+    Memo1->setGeometry(0, 25, 200, 138 - 25);
+    Memo1->setReadOnly(true);
+    Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    Memo1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    Memo1->setFocusPolicy(Qt::ClickFocus);
+    QPalette pal = Memo1->palette();
+    pal.setColor(QPalette::Base, Qt::black);
+    pal.setColor(QPalette::Text, Qt::white);
+    Memo1->setPalette(pal);
+    QFont font = Memo1->font();
+    font.setPointSize(8);
+    Memo1->setFont(font);
+}
+
+void Tpopupform::clearText()
+{
+    m_lines.clear();
+    Memo1->clear();
+}
+
+void Tpopupform::addLine(const QString& line)
+{
+    // Kept as a line list and set whole: appending to an empty document
+    // would swallow a leading empty line.
+    m_lines << line;
+    Memo1->setPlainText(m_lines.join(QLatin1Char('\n')));
+}
+
+void Tpopupform::NBClick()
+{
+    guarded([&] {
+        hide();
+        if (ProForm != nullptr && !ProForm->Table1.eof() && simu_form != nullptr)
+            simu_form->Timer1->setEnabled(true);
+    });
+}
+
+void Tpopupform::FormClose()
+{
+    guarded([&] {
+        if (simu_form != nullptr)
+            simu_form->Timer1->setEnabled(true);
+    });
+}
+
+void Tpopupform::FormShow()
+{
+    guarded([&] { BBB->setFocus(Qt::OtherFocusReason); });
+}
+
+void Tpopupform::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void Tpopupform::closeEvent(QCloseEvent* event)
+{
+    // Not QDialog's: that would reject, which only hides.
+    FormClose();
+    event->accept();
+}
+
+void Tpopupform::keyPressEvent(QKeyEvent* event)
+{
+    // Escape must not hide the box behind the player's back: the pointer
+    // would wait for a NEXT that can no longer be pressed.
+    if (event->key() == Qt::Key_Escape) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
 }

@@ -1,12 +1,45 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
+#include <QStringList>
 
-// The narration box.
-class Tpopupform : public QWidget {
+class QPlainTextEdit;
+class QPushButton;
+class QWidget;
+
+// The narration box: a small always-on-top box with a NEXT button over the
+// step's text. The player fills and places it; NEXT or closing it lets the
+// pointer move on.
+class Tpopupform : public QDialog {
     Q_OBJECT
 public:
     explicit Tpopupform(QWidget* parent = nullptr);
+
+    // The text, one step-script line per memo line.
+    void clearText();
+    void addLine(const QString& line);
+    const QStringList& lines() const { return m_lines; }
+
+    // NEXT: hide; the pointer moves on unless the frame store has run out.
+    void NBClick();
+    // The box is closed (title-bar button, the player's Close or closing the
+    // player): the pointer moves on whatever the frame store's state.
+    void FormClose();
+    // Every time the box appears: NEXT takes the focus, so Enter or Space
+    // presses it.
+    void FormShow();
+
+    QWidget* Panel1 = nullptr;
+    QPushButton* BBB = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    QStringList m_lines;
 };
 
 extern Tpopupform* popupform;

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "player/NarrationPass.h"
+
+#include <QImage>
+#include <QSize>
+
+// The four built-in arrow pictures: a solid red arrow with a one-pixel black
+// outline on a white ground. The ground is the colour of the bottom-left
+// pixel, which a transparent image leaves undrawn.
+namespace ArrowPictures {
+
+QSize size(NarrationPass::Arrow arrow);
+QImage picture(NarrationPass::Arrow arrow);
+
+// The pointer drawn over the frame where the real one cannot be moved: a
+// white arrow with a black outline, its tip at the top-left pixel, on a
+// green ground that a transparent image leaves undrawn.
+QImage pointerPicture();
+
+} // namespace ArrowPictures

@@ -1,0 +1,57 @@
+#include "player/ImageBox.h"
+
+#include <QPainter>
+
+ImageBox::ImageBox(QWidget* parent)
+    : QWidget(parent)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void ImageBox::setPicture(const QImage& picture)
+{
+    m_picture = picture;
+    prepare();
+    if (m_autoSize && !m_picture.isNull())
+        resize(m_picture.size());
+    update();
+}
+
+void ImageBox::setTransparent(bool transparent)
+{
+    m_transparent = transparent;
+    prepare();
+    update();
+}
+
+QPoint ImageBox::pictureOffset() const
+{
+    if (!m_center)
+        return {0, 0};
+    return {(width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2};
+}
+
+void ImageBox::prepare()
+{
+    if (!m_transparent || m_picture.isNull()) {
+        m_drawn = m_picture; // shares the pixels, no copy
+        return;
+    }
+    const QRgb ground = m_picture.pixel(0, m_picture.height() - 1);
+    m_drawn = m_picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < m_drawn.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(m_drawn.scanLine(y));
+        for (int x = 0; x < m_drawn.width(); ++x) {
+            if (line[x] == ground)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+}
+
+void ImageBox::paintEvent(QPaintEvent*)
+{
+    if (m_drawn.isNull())
+        return;
+    QPainter p(this);
+    p.drawImage(pictureOffset(), m_drawn);
+}

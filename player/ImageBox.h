@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+// A picture on a panel: drawn unscaled at the top-left corner or centred,
+// optionally sized to the picture, and optionally transparent, where the
+// colour of the picture's bottom-left pixel is not drawn.
+class ImageBox : public QWidget {
+    Q_OBJECT
+public:
+    explicit ImageBox(QWidget* parent = nullptr);
+
+    void setPicture(const QImage& picture);
+    const QImage& picture() const { return m_picture; }
+
+    void setCenter(bool center) { m_center = center; update(); }
+    void setAutoSize(bool autoSize) { m_autoSize = autoSize; }
+    void setTransparent(bool transparent);
+
+    // Top-left corner of the drawn picture inside the box.
+    QPoint pictureOffset() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void prepare();
+
+    QImage m_picture;
+    QImage m_drawn; // m_picture, or its copy with the ground made transparent
+    bool m_center = false;
+    bool m_autoSize = false;
+    bool m_transparent = false;
+};

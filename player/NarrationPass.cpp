@@ -1,0 +1,89 @@
+#include "player/NarrationPass.h"
+
+#include "player/PlayerState.h"
+#include "player/PlayerText.h"
+
+using PlayerText::copy;
+using PlayerText::pos;
+using PlayerText::toInt;
+
+namespace NarrationPass {
+
+const ArrowName kArrowNames[4] = {
+    {"ARR_R1R.BMP", Arrow::Right},
+    {"ARR_L1R.BMP", Arrow::Left},
+    {"ARR_D1R.BMP", Arrow::Down},
+    {"ARR_U1R.BMP", Arrow::Up},
+};
+
+namespace {
+
+const QString kOn = QStringLiteral("ON");
+const QString kOff = QStringLiteral("OFF");
+const QString kDone = QStringLiteral("Done");
+
+// "%Location =  215 177 181 131": x and y are the first two blank-separated
+// numbers from character 14 on; width and height are not used.
+void readLocation(const QString& line, PlayerState& s, View& view)
+{
+    s.locrest = copy(line, 14, line.size());
+    int blank = pos(QStringLiteral(" "), s.locrest);
+    const int x = toInt(copy(s.locrest, 1, blank - 1));
+    view.setBoxLeft(x + s.originx);
+    s.locrest = copy(s.locrest, blank + 1, s.locrest.size());
+    blank = pos(QStringLiteral(" "), s.locrest);
+    const int y = toInt(copy(s.locrest, 1, blank - 1));
+    view.setBoxTop(y + s.originy);
+}
+
+} // namespace
+
+void run(Form form, const QStringList& lsnlist, PlayerState& s, View& view)
+{
+    s.stepstate = kOff;
+    s.textstate = kOff;
+    s.locrest.clear();
+    view.clearText();
+    if (form == Form::Frame)
+        s.arrowstate = kOff;
+    if (lsnlist.isEmpty())
+        return;
+
+    const QString screenLine = QStringLiteral("%Screen =  ") + QString::number(toInt(s.screennum));
+    const bool arrows = form == Form::Frame;
+    for (const QString& line : lsnlist) {
+        // A later step with the same number opens again, so test every line.
+        if (line == screenLine)
+            s.stepstate = kOn;
+        if (arrows && s.stepstate == kOn) {
+            // All four are tested; the last match wins. Diagonal arrows match
+            // none and keep the picture last copied.
+            for (const ArrowName& a : kArrowNames) {
+                if (pos(QLatin1String(a.fileName), line) > 1)
+                    view.copyArrowPicture(a.arrow);
+            }
+        }
+        // The arrow numbers sit in fixed columns after the sign character,
+        // so a negative value is read without its sign.
+        if (arrows && s.stepstate == kOn && pos(QStringLiteral("%GraphicTop="), line) > 0)
+            view.setArrowTop(toInt(copy(line, 14, 3)) + s.originy - s.menuoffset);
+        if (arrows && s.stepstate == kOn && pos(QStringLiteral("%GraphicLeft="), line) > 0) {
+            view.setArrowLeft(toInt(copy(line, 15, 3)) + s.originx);
+            s.arrowstate = kOn;
+        }
+        // Adding the text before the switch below keeps "%Scroll= 0" itself
+        // out of the box.
+        if (line != QLatin1String("!") && s.textstate == kOn)
+            view.appendText(line);
+        if (s.stepstate == kOn && line == QLatin1String("%Scroll= 0"))
+            s.textstate = kOn;
+        if (s.stepstate == kOn && line == QLatin1String("!")) {
+            s.stepstate = kDone;
+            s.textstate = kOff;
+        }
+        if (s.stepstate == kOn && line.startsWith(QLatin1String("%Location = ")))
+            readLocation(line, s, view);
+    }
+}
+
+} // namespace NarrationPass

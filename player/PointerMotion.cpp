@@ -1,0 +1,40 @@
+#include "player/PointerMotion.h"
+
+#include "player/EventLine.h"
+#include "player/PlayerState.h"
+
+#include <cstdlib>
+
+namespace PointerMotion {
+
+void setUpTarget(PlayerState& s, const QString& line)
+{
+    s.targetx = EventLine::x(line) + s.originx;
+    s.targety = EventLine::y(line) + s.originy;
+    s.stepx = kStepX;
+    // Same column: the first tick jumps, so no vertical step (and no division).
+    if (s.targetx == s.curx)
+        s.stepy = 0;
+    else
+        s.stepy = int(qint64(std::abs(s.targety - s.cury)) * kStepX / std::abs(s.targetx - s.curx));
+    s.goup = s.cury > s.targety;
+    s.goright = s.targetx > s.curx;
+}
+
+bool tick(PlayerState& s, const MovePointer& movePointer)
+{
+    if (std::abs(s.targetx - s.curx) < s.stepx) {
+        movePointer(s.targetx, s.targety);
+        s.curx = s.targetx;
+        s.cury = s.targety;
+        return true;
+    }
+    const int x = s.goright ? s.curx + s.stepx : s.curx - s.stepx;
+    const int y = s.goup ? s.cury - s.stepy : s.cury + s.stepy;
+    movePointer(x, y);
+    s.curx = x;
+    s.cury = y;
+    return false;
+}
+
+} // namespace PointerMotion
