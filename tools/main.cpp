@@ -2,20 +2,19 @@
 #include "tools/AuthorCli.h"
 #include "tools/ContentCommands.h"
 
+#include <QCoreApplication>
 #include <QFile>
-#include <QGuiApplication>
 
 // lessonwright-author COMMAND [ARGS]: the authoring commands, one per run.
 int main(int argc, char* argv[])
 {
-    // Rendering frames needs fonts, hence a GUI application, but never a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
     ScratchDir::Session scratch; // "c:\..." paths land in a private folder
 
+    // The content commands make the GUI application that rendering needs.
     if (const auto rc = runContentCommand(argc, argv))
         return *rc;
+
+    QCoreApplication app(argc, argv);
 
     QFile out;
     QFile err;
