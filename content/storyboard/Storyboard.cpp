@@ -146,7 +146,7 @@ Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
             const QString where = m.captured(7);
             static const QRegularExpression explicitAt(QStringLiteral("^(-?\\d+) (-?\\d+)$"));
             if (const auto a = explicitAt.match(where); a.hasMatch())
-                e.arrowAt = QPoint(a.captured(2).toInt(), a.captured(1).toInt());   // top, left
+                e.arrowAt = QPoint(a.captured(2).toInt(), a.captured(1).toInt());   // written TOP LEFT
             else
                 e.arrowTarget = where;
             s.m_entries.push_back(e);
@@ -255,11 +255,10 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
                             fail(QStringLiteral("arrow of a key event needs a target"));
                         aim = *r;
                     }
-                    const QPoint p = arrowFor(pending->arrow, aim);
-                    at = QPoint(p.y(), p.x());
+                    at = arrowFor(pending->arrow, aim);
                 }
                 step.arrow = StepArrow{StepScript::arrowFolder() + StepScript::arrowFileName(pending->arrow),
-                                       StepScript::arrowFolder() + StepScript::arrowMaskName(pending->arrow), at.x(), at.y()};
+                                       StepScript::arrowFolder() + StepScript::arrowMaskName(pending->arrow), at.y(), at.x()};
             }
             result.steps.push_back(step);
             pending = nullptr;
