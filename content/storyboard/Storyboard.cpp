@@ -81,6 +81,17 @@ std::optional<KeyStroke> keyForName(const QString& name)
     return std::nullopt;
 }
 
+// What a key types with Shift held: capitals, and ":" and "_" on the two
+// punctuation keys the recordings shift.
+QString shifted(const KeyStroke& k)
+{
+    if (k.code == 186)
+        return QStringLiteral(":");
+    if (k.code == 189)
+        return QStringLiteral("_");
+    return k.text.size() == 1 ? k.text.toUpper() : k.text;
+}
+
 EventRecord keyRecord(const KeyStroke& k)
 {
     EventRecord r;
@@ -345,9 +356,7 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
                     fail(QStringLiteral("unknown key '%1'").arg(e.args));
                 if (w.size() > 1 && w[1] == QLatin1String("shift")) {
                     k->shift = 1;
-                    if (k->text.size() == 1)
-                        k->text = k->text.toUpper() == k->text && k->code == 186 ? QStringLiteral(":")
-                            : k->code == 189 ? QStringLiteral("_") : k->text.toUpper();
+                    k->text = shifted(*k);
                 }
                 key(*k);
             } else if (v == QLatin1String("type")) {
