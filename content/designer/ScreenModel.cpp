@@ -400,17 +400,11 @@ void ScreenModel::typeKey(const QString& key)
     if (!text)
         return;
     if (key == QLatin1String("Enter")) {
+        // Multi-line boxes take a new line; one-line fields end the edit.
         if (m_focus == QLatin1String("ed:text"))
             m_code << QString();
-        else if (m_focus.startsWith(QLatin1String("fld:")) && text->contains(QLatin1Char('\n')) == false
-                 && m_defs.dialog(m_dialogs.back().id)) {
-            // Multi-line boxes take a new line; one-line fields end the edit.
-            for (const auto& c : m_defs.dialog(m_dialogs.back().id)->controls)
-                if (c.kind == QLatin1String("text") && QStringLiteral("fld:") + c.names.first() == m_focus)
-                    *text += QLatin1Char('\n');
-        } else if (m_focus.startsWith(QLatin1String("fld:"))) {
+        else if (focusIsTextBox())
             *text += QLatin1Char('\n');
-        }
         m_replaceOnType = false;
         return;
     }
@@ -433,6 +427,16 @@ void ScreenModel::typeKey(const QString& key)
         text->clear();
     m_replaceOnType = false;
     *text += key;
+}
+
+bool ScreenModel::focusIsTextBox() const
+{
+    if (m_dialogs.empty() || !m_focus.startsWith(QLatin1String("fld:")))
+        return false;
+    for (const auto& c : m_defs.dialog(m_dialogs.back().id)->controls)
+        if (c.kind == QLatin1String("text") && c.names.first() == m_focus.mid(4))
+            return true;
+    return false;
 }
 
 void ScreenModel::click(const QString& t)
