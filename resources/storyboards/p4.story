@@ -44,17 +44,17 @@ rows Folders = forms | menus | libraries | reports
 set File name = module1.fmb
 set Save as type = Forms (*.fmb)
 
-step 'Save' at 215 10 arrow R
+step 'Save' at 140 5 346 118 arrow R
 > Form modules are kept in files with the extension fmb, as the Save as type box shows. Double-click the forms folder to store the file there.
 click fld:Save as type
 dclick row:Folders/forms
 
-step 'Save' at 215 10 arrow R
+step 'Save' at 140 5 346 118 arrow R
 > Replace the temporary name in the File name box with a name that describes the form. The designer adds the fmb extension for you.
 click fld:File name
 type orders
 
-step 'Save' at 215 10 arrow L
+step 'Save' at 140 5 346 118 arrow L
 > Press Save to write the file.
 click btn:Save
 hide
