@@ -55,7 +55,7 @@ click fld:File name
 type orders
 
 step 'Save' at 140 5 346 118 arrow L
-> Press Save to write the file.
+> Press Save to write the module to orders.fmb.
 click btn:Save
 hide
 rename Forms/MODULE1 = ORDERS
@@ -72,7 +72,7 @@ step 'Compile'
 nc menu:Program
 
 step 'Compile' arrow L
-> Choose Compile.
+> Choose Compile to check the module that is now called ORDERS.
 up menu:Program/Compile
 show compiled
 
@@ -86,7 +86,7 @@ step 'Generate'
 nc menu:File
 
 step 'Generate' arrow L
-> Point to Administration to open its menu.
+> Point to Administration to open the menu of commands that produce files from the module.
 up menu:File/Administration
 
 step 'Generate' arrow R
