@@ -36,7 +36,7 @@ click win:navigator
 front navigator
 click node:Forms/ORDERS
 
-step 'Actions on Form' at 260 250
+step 'Actions on Form'
 > Saving, compiling, generating and running are so frequent that the designer offers shorter ways to do each of them. Here the pointer first opens the ORDERS block in the navigator so you can follow what changes.
 click node+:Forms/ORDERS/Blocks
 click node+:Forms/ORDERS/Blocks/ORDERS
@@ -48,7 +48,7 @@ step 'Save' arrow U
 click tb:Save
 status Module saved to orders.fmb
 
-step 'Save' at 260 250 arrow L
+step 'Save' arrow L
 > The preferences can take some of this work off your hands. Open Preferences from the Edit menu.
 nc menu:Edit
 up menu:Edit/Preferences...
@@ -72,7 +72,7 @@ click tab:General
 click btn:OK
 hide
 
-step 'Compile' at 260 250
+step 'Compile'
 > The Compile button is next to Run on the toolbar. With the new preference it saves the module as well, and the message confirms a clean compile.
 click tb:Compile
 show compiled
@@ -80,13 +80,13 @@ click btn:OK
 hide
 status Module saved to orders.fmb
 
-step 'Generate' at 260 250 arrow NW
+step 'Generate' arrow NW
 > Generate is also on the Program menu, beside Compile and Run Form. It writes orders.fmx without running the form.
 nc menu:Program
 up menu:Program/Generate
 status Generated orders.fmx
 
-step 'Run' at 260 250 arrow R
+step 'Run' arrow R
 > Run on the toolbar is the quickest test of all: with Generate Before Running checked, a single click generates and starts the form.
 click tb:Run
 window runtime 60 100 400 260
@@ -105,7 +105,7 @@ step 'Run' at 420 200
 nc win:runtime.close
 close runtime
 
-step 'Save' at 260 250 arrow L
+step 'Save' arrow L
 > Close on the File menu removes the module from the designer. It is safe now, because every change has been saved in orders.fmb.
 nc menu:File
 up menu:File/Close
@@ -114,7 +114,7 @@ close layout
 caption Form Designer
 status Ready
 
-step 'Save' at 260 250
+step 'Save'
 > The navigator no longer lists ORDERS. To continue working on a form, open its file again with Open on the File menu.
 click node:Forms
 nc menu:File
@@ -153,7 +153,7 @@ click node:Forms/ORDERS/Blocks/ORDERS
 click node+:Forms/ORDERS/Blocks/ORDERS
 click node+:Forms/ORDERS/Blocks/ORDERS/Items
 
-step 'Run' at 260 250
+step 'Run'
 > One click on Run proves that the reopened module still works. Because a form is always run from its fmx file, the preference generates that file again first.
 click tb:Run
 window runtime 60 100 400 260
