@@ -48,7 +48,7 @@ step 'Properties' arrow U
 nc menu:Tools
 
 step 'Properties'
-> Choose Property Palette.
+> Choose Property Palette to list the properties of WINDOW1.
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
@@ -69,11 +69,11 @@ step 'Properties' at 30 300 arrow R
 > X Position and Y Position place the window on the screen; Width and Height give its size. Click the value of Width to change it.
 click val:Width
 
-step 'Properties' at 30 300
+step 'Properties'
 > Type 400. Sizes and positions are measured in the units of the form's coordinate system.
 type 400
 
-step 'Properties' at 30 300
+step 'Properties'
 > Enter confirms the new value, and the palette shows it at once.
 key Enter
 
@@ -81,7 +81,7 @@ step 'Properties' at 30 300 arrow R
 > Title is the text shown in the title bar of the window at run time. Without a title, the user sees the name of the form.
 click val:Title
 
-step 'Properties' at 30 300
+step 'Properties'
 > Type Order Entry so the user knows what the window is for.
 type Order Entry
 
@@ -89,15 +89,15 @@ step 'Properties' at 30 300 arrow D
 > Minimize Allowed, Move Allowed, Resize Allowed and Maximize Allowed decide which of the usual window controls the user may use.
 click prop:Minimize Allowed
 
-step 'Properties' at 30 300 arrow SW
+step 'Properties' arrow SW
 > The scroll bar properties add scroll bars to the window, which the user needs when the canvas is larger than the window.
 click prop:Show Vertical Scroll Bar
 
-step 'Relation to Canvases' at 330 320 arrow L
+step 'Relation to Canvases' arrow L
 > That brings us back to canvases. Expand the Canvases node in the navigator.
 click node+:Forms/ORDERS/Canvases
 
-step 'Relation to Canvases' at 330 320 arrow L
+step 'Relation to Canvases' arrow L
 > Select CANVAS1. The palette now lists the properties of the canvas instead of the window.
 click node:Forms/ORDERS/Canvases/CANVAS1
 
@@ -118,18 +118,18 @@ step 'Relation to Canvases' arrow U
 nc menu:Window
 
 step 'Relation to Canvases' arrow NW
-> Choose 3 Layout Editor.
+> Choose 3 Layout Editor, the third design window in the list.
 up menu:Window/3 Layout Editor
 front layout
 
-step 'Relation to Canvases' at 20 300
+step 'Relation to Canvases'
 > The Layout Editor draws CANVAS1. Only the part that fits in the 400 unit wide window will be visible when the form runs.
 click canvas@290,250
 
-step 'Relation to Canvases' at 20 300
+step 'Relation to Canvases'
 > The items sit near the top left corner of the canvas, well inside the viewport, so the user will see all of them without scrolling.
 click item:ORDER_ID
 
-step 'Windows' at 20 300
+step 'Windows'
 > To sum up: the window gives the form its frame, title and size, and the canvas gives it content. The canvas property Window puts a canvas in a window, the window property Primary Canvas chooses which canvas it shows first, and the viewport decides which part of a large canvas is visible. Lesson 6 looks at the canvas and its properties more closely.
 click item:TOTAL
