@@ -67,7 +67,7 @@ step 'Properties' at 30 300 arrow R
 > Bevel draws an edge round the canvas: Lowered sinks it into the window, Raised lifts it and None leaves it flat.
 click val:Bevel
 
-step 'Properties' at 30 300 arrow R
+step 'Properties' arrow R
 > Background Color fills the canvas behind the items. Clicking its value opens the list of colors.
 click val:Background Color
 show colors
@@ -84,11 +84,11 @@ step 'Properties' at 30 300
 click prop:Displayed
 click prop:Raise on Entry
 
-step 'Properties' at 330 320 arrow L
+step 'Properties' arrow L
 > Other canvas types are easier to understand on a second canvas. Select the Canvases node first.
 click node:Forms/ORDERS/Canvases
 
-step 'Properties' at 330 320
+step 'Properties'
 > Create on the Navigator menu adds a new object of the selected kind, here a canvas named CANVAS2.
 nc menu:Navigator
 up menu:Navigator/Create
@@ -107,7 +107,7 @@ nc menu:Window
 up menu:Window/3 Layout Editor
 front layout
 
-step 'Properties' at 20 300
+step 'Properties'
 > The Layout Editor still shows CANVAS1, the content canvas, with the items of the ORDERS block on it. Everything the user sees is drawn on a canvas like this one; the canvas properties you met in this lesson decide its type, its window, its size, the part that is visible and its colors. The next lesson moves from the canvas to the block whose items are drawn on it.
 click canvas@280,260
 click item:FRAME1
