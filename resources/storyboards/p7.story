@@ -43,15 +43,15 @@ step 'Properties' arrow U
 nc menu:Tools
 
 step 'Properties' arrow L
-> Choose Property Palette.
+> Choose Property Palette to list the properties of the ORDERS block.
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'Properties' at 30 300 arrow R
+step 'Properties' arrow R
 > Name identifies the block in the navigator and in code, where an item is written as ORDERS.STATUS.
 click prop:Name
 
-step 'Properties' at 30 300
+step 'Properties'
 > Navigation Style says where the cursor goes after the last item of a record. Same Record returns to the first item, Change Record moves to the next record and Change Block moves to the next block.
 click prop:Navigation Style
 
@@ -88,31 +88,31 @@ step 'Properties' at 30 300 arrow D
 > Database Data Block is Yes because ORDERS is based on a table: the designer queries, inserts, updates and deletes its rows for you, without any code. A block set to No is a control block, whose items hold values that do not belong to a table, such as search fields, buttons and totals. Lesson 20 builds a form that uses both kinds.
 click prop:Database Data Block
 
-step 'Properties' at 30 300 arrow R
+step 'Properties' arrow R
 > Enforce Primary Key stops the user from saving two orders with the same key.
 click prop:Enforce Primary Key
 
-step 'Properties' at 30 300
+step 'Properties'
 > Query Allowed lets the user search for records in the block. Set it to No for a block that should only accept new data.
 click prop:Query Allowed
 
-step 'Properties' at 30 300 arrow R
+step 'Properties' arrow R
 > Query Data Source Type is Table: the block reads its records directly from a table. It could also be a procedure or a query.
 click prop:Query Data Source Type
 
-step 'Properties' at 30 300 arrow R
+step 'Properties' arrow R
 > Query Data Source Name names that table, ORDERS.
 click prop:Query Data Source Name
 
-step 'Properties' at 30 300 arrow D
+step 'Properties' arrow D
 > WHERE Clause limits the rows the block fetches, for instance to the orders of one customer. Left empty, every row of the table can be queried.
 click prop:WHERE Clause
 
-step 'Properties' at 30 300 arrow R
+step 'Properties' arrow R
 > ORDER BY Clause sorts the fetched records. Click its value to sort the orders by date.
 click val:ORDER BY Clause
 
-step 'Properties' at 30 300
+step 'Properties'
 > Type the column name order_date and press Enter. The oldest orders now come first.
 type order_date{Enter}
 scroll palette 6
@@ -121,29 +121,29 @@ step 'Properties' at 30 300 arrow SW
 > The palette scrolls to the next group. Insert Allowed lets the user add new orders to the block.
 click prop:Insert Allowed
 
-step 'Properties' at 30 300
+step 'Properties'
 > Update Allowed and Delete Allowed control changing and removing existing orders. Setting one to No protects the data from that operation.
 click prop:Update Allowed
 click prop:Delete Allowed
 
-step 'Properties' at 30 300 arrow R
+step 'Properties' arrow R
 > Locking Mode Automatic locks a row as soon as the user starts to change it, so two users cannot change the same order at once.
 click prop:Locking Mode
 
-step 'Properties' at 30 300
+step 'Properties'
 > Key Mode tells the designer how to find a row again when it is updated. Automatic suits almost every table.
 click prop:Key Mode
 
-step 'Properties' at 30 300 arrow SE
+step 'Properties' arrow SE
 > Show Scroll Bar adds a scroll bar beside the records, which is useful now that the block shows five of them.
 click prop:Show Scroll Bar
 scroll palette 0
 
-step 'Properties' at 30 300 arrow NW
+step 'Properties' arrow NW
 > Back at the top of the palette, Comment holds a note for other designers. Click its value.
 click val:Comment
 
-step 'Properties' at 30 300
+step 'Properties'
 > Type All Orders as a short description of the block.
 type All Orders
 
@@ -152,17 +152,17 @@ step 'Blocks' at 330 320 arrow L
 click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID
 click node:Forms/ORDERS/Blocks/ORDERS
 
-step 'Blocks' at 330 320 arrow U
+step 'Blocks' arrow U
 > The Navigator menu can open every node below the selected block at once.
 nc menu:Navigator
 
-step 'Blocks' at 330 320
+step 'Blocks'
 > Expand All shows the triggers, items and relations of ORDERS in one view.
 up menu:Navigator/Expand All
 expand Forms/ORDERS/Blocks/ORDERS/Triggers
 expand Forms/ORDERS/Blocks/ORDERS/Relations
 
-step 'Blocks' at 330 320 arrow L
+step 'Blocks' arrow L
 > A block built by the Data Block Wizard can be changed by the wizard again. With the block selected, choose Data Block Wizard from the Tools menu.
 nc menu:Tools
 up menu:Tools/Data Block Wizard...
@@ -175,12 +175,12 @@ step 'Blocks' at 110 2 346 96 arrow D
 click btn:Cancel
 hide
 
-step 'Blocks' at 330 320
+step 'Blocks'
 > Compile the module to check the new property values.
 nc menu:Program
 
-step 'Blocks' at 330 320 arrow R
-> Choose Compile from the Program menu.
+step 'Blocks' arrow R
+> Choose Compile from the Program menu to compile ORDERS with its new block settings.
 up menu:Program/Compile
 show compiled
 
