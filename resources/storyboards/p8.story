@@ -36,7 +36,7 @@ item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 120 18
 status Connected to course as student
 
-step 'Items' at 451 300
+step 'Items'
 > Items are the objects of a block that show and accept data. Each of the five fields of the ORDERS form is an item of the ORDERS block, drawn on the canvas.
 click item:ORDER_ID
 click item:ORDER_DATE
@@ -46,7 +46,7 @@ step 'Different Types' at 451 300 arrow R
 > Items come in several types, and the tool palette has a tool for each. Text Item draws the most common one, a box the user types into.
 click tool:Text Item
 
-step 'Different Types' at 451 300
+step 'Different Types'
 > Drag out a rectangle on the canvas to draw the new text item. It joins the current block, ORDERS.
 drag canvas@272,30 => canvas@362,48
 item TEXT_ITEM1 textitem 272 30 90 18
@@ -69,7 +69,7 @@ item CHECK_BOX1 check 272 96 70 16 Paid
 selitem CHECK_BOX1
 node Forms/ORDERS/Blocks/ORDERS/Items/CHECK_BOX1 : item
 
-step 'Different Types' at 451 300 arrow R
+step 'Different Types' arrow R
 > A list item offers a fixed choice of values in a drop-down list.
 click tool:List Item
 drag canvas@272,124 => canvas@352,142
@@ -85,15 +85,15 @@ item IMAGE1 image 272 156 60 40
 selitem IMAGE1
 node Forms/ORDERS/Blocks/ORDERS/Items/IMAGE1 : item
 
-step 'Different Types' at 451 300 arrow L
+step 'Different Types' arrow L
 > Radio groups, charts and sounds have tools of their own, and later lessons treat each type in turn. Pick the Select tool to stop drawing.
 click tool:Select
 
-step 'Different Types' at 451 300 arrow R
+step 'Different Types' arrow R
 > Select the push button. A button does nothing by itself: what happens when it is pressed is written in a trigger.
 click item:PUSH_BUTTON1
 
-step 'Different Types' at 451 300 arrow U
+step 'Different Types' arrow U
 > Smart Triggers on the Program menu offers the triggers that suit the selected item.
 nc menu:Program
 up menu:Program/Smart Triggers
@@ -119,11 +119,11 @@ select Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM1
 nc menu:Tools
 
 step 'Modifying Properties' arrow L
-> Choose Property Palette.
+> Choose Property Palette to list the properties of TEXT_ITEM1.
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'Modifying Properties' at 30 300 arrow R
+step 'Modifying Properties' arrow R
 > Item Type shows what kind of item this is. Changing it turns the item into another type while keeping its name and place. Displayed and Enabled decide whether the item can be seen and whether it can be used.
 click prop:Item Type
 click prop:Displayed
@@ -144,18 +144,18 @@ click prop:Maximum Length
 click prop:Initial Value
 click prop:Required
 
-step 'Modifying Properties' at 30 300 arrow D
+step 'Modifying Properties' arrow D
 > Database Item is Yes for items that hold a column of the block's table, named by Column Name. ORDERS has no column for this new item, so set it to No; or the form fails when it queries or saves. Query Only items can be searched but never changed.
 click val:Database Item
 prop Database Item = No
 click prop:Column Name
 click prop:Query Only
 
-step 'Modifying Properties' at 30 300 arrow R
+step 'Modifying Properties' arrow R
 > Further down the list, Prompt sets the label shown beside the item. Click its value.
 click val:Prompt
 
-step 'Modifying Properties' at 30 300
+step 'Modifying Properties'
 > Type Notes and press Enter. Hint, the row below, holds a line of help for the status bar.
 type Notes{Enter}
 click prop:Hint
@@ -164,31 +164,31 @@ step 'Modifying Properties' at 30 300 arrow L
 > Properties are changed the same way for every item. Select TOTAL in the navigator; the palette keeps its place in the list.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TOTAL
 
-step 'Modifying Properties' at 30 300 arrow R
+step 'Modifying Properties' arrow R
 > Format Mask controls how a value is shown. A total of money needs two decimals, so click its value.
 click val:Format Mask
 
-step 'Modifying Properties' at 30 300
+step 'Modifying Properties'
 > Type 9990.99: every 9 is an optional digit, every 0 a digit that is always shown, and the point fixes two decimals.
 type 9990.99
 
-step 'Modifying Properties' at 30 300 arrow R 242 399
+step 'Modifying Properties' arrow R 242 399
 > Tooltip is the short help that appears when the pointer rests on the item. Click its value.
 click val:Tooltip
 
-step 'Modifying Properties' at 30 300
+step 'Modifying Properties'
 > Type Order Total. The Comment row below it is only for designers and never shown to the user.
 type Order Total
 click prop:Comment
 scroll palette 0
 scroll navigator 12
 
-step 'Visual Attributes' at 30 300 arrow L
+step 'Visual Attributes' arrow L
 > A visual attribute is a named set of font and color settings that many items can share. Visual attributes are kept under their own node: select Visual Attributes.
 click node:Forms/ORDERS/Visual Attributes
 
-step 'Visual Attributes' at 30 300 arrow U
-> Open the Navigator menu to create one.
+step 'Visual Attributes' arrow U
+> Open the Navigator menu to create a visual attribute in that node.
 nc menu:Navigator
 
 step 'Visual Attributes' at 30 300 arrow NW
@@ -198,24 +198,24 @@ node Forms/ORDERS/Visual Attributes/VISUAL_ATTRIBUTE1 : attribute
 expand Forms/ORDERS/Visual Attributes
 select Forms/ORDERS/Visual Attributes/VISUAL_ATTRIBUTE1
 
-step 'Visual Attributes' at 30 300 arrow R
+step 'Visual Attributes' arrow R
 > Give it a name that says what it is for. Click the value of Name.
 click val:Name
 
-step 'Visual Attributes' at 30 300
+step 'Visual Attributes'
 > Type current_row; the designer keeps object names in capitals.
 type current_row
 click prop:Class
 rename Forms/ORDERS/Visual Attributes/VISUAL_ATTRIBUTE1 = CURRENT_ROW
 prop Name = CURRENT_ROW
 
-step 'Visual Attributes' at 30 300 arrow D
+step 'Visual Attributes' arrow D
 > The attribute sets only what you fill in; empty rows such as Foreground Color leave the item's own setting alone. Click the value of Font Weight and choose Bold.
 click val:Font Weight
 prop Font Weight = Bold
 click prop:Foreground Color
 
-step 'Visual Attributes' at 30 300 arrow SE
+step 'Visual Attributes' arrow SE
 > Background Color opens the list of colors. Choose light yellow and press OK.
 click val:Background Color
 show colors
@@ -225,22 +225,22 @@ click btn:OK
 hide
 prop Background Color = light yellow
 
-step 'Visual Attributes' at 30 300 arrow L
+step 'Visual Attributes' arrow L
 > Now give the attribute to an item. Select TOTAL again.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TOTAL
 
-step 'Visual Attributes' at 30 300 arrow D
+step 'Visual Attributes' arrow D
 > Visual Attribute Name is DEFAULT for every item. Setting it to CURRENT_ROW makes TOTAL bold on light yellow, and changing the attribute later changes every item that uses it.
 click val:Visual Attribute Name
 prop Visual Attribute Name = CURRENT_ROW
 
-step 'Visual Attributes' at 30 300
+step 'Visual Attributes'
 > The Window menu lists the open design windows; use it to bring the Layout Editor back.
 nc menu:Window
 up menu:Window/3 Layout Editor
 front layout
 
-step 'Visual Attributes' at 451 300 arrow L
+step 'Visual Attributes' arrow L
 > On the canvas the items are selected one by one as before. Clicking TOTAL and then the new items shows that they are all ordinary items of the ORDERS block.
 click item:TOTAL
 click item:TEXT_ITEM1
@@ -248,7 +248,7 @@ click item:CHECK_BOX1
 click item:LIST_ITEM1
 click item:IMAGE1
 
-step 'Visual Attributes' at 451 300
+step 'Visual Attributes'
 > The Property Palette returns the same way, through the Window menu.
 nc menu:Window
 up menu:Window/2 Property Palette
@@ -261,14 +261,14 @@ click prop:Font Size
 click prop:Font Style
 click prop:Font Weight
 
-step 'Items' at 30 300
+step 'Items'
 > Finally, compile the module from the Administration menu to check the new items: Compile File checks the whole form, and with Database Item set to No the new text item compiles without a matching column. You have seen the types of item and their tools, the properties every item shares, from Item Type and Data Type to Prompt, Format Mask and Tooltip, and visual attributes, which give a whole group of items the same look from one place.
 nc menu:File
 up menu:File/Administration
 up menu:File/Administration/Compile File
 show compiled
 
-step 'Items' at 30 300
+step 'Items'
 > The module compiles cleanly. The new items are still placeholders: the check box, the list item and the image each have properties of their own that later lessons fill in, and the push button waits for the code of its trigger. In the next lesson the common properties of interface objects are explained one at a time, starting with Name and Class.
 click btn:OK
 hide
