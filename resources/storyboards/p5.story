@@ -31,7 +31,7 @@ step 'Windows'
 > A window is the frame in which the user sees a form. It has a title bar, borders and buttons, but on its own it shows nothing: what appears inside a window is a canvas.
 click node:Forms/ORDERS
 
-step 'Windows' arrow L 175 -5
+step 'Windows' arrow L -5 175
 > The designer itself is such a window. Its title bar, which the pointer clicks now, names the module you are working on, and the windows of your form will carry titles of their own.
 nc title
 
