@@ -172,7 +172,7 @@ step 'Modifying Properties'
 > Type 9990.99: every 9 is an optional digit, every 0 a digit that is always shown, and the point fixes two decimals.
 type 9990.99
 
-step 'Modifying Properties' arrow R 242 399
+step 'Modifying Properties' arrow R 399 242
 > Tooltip is the short help that appears when the pointer rests on the item. Click its value.
 click val:Tooltip
 
