@@ -626,8 +626,16 @@ void ScreenModel::layoutNavigator(const QRect& client, std::vector<ScreenElement
 void ScreenModel::layoutPalette(const QRect& client, std::vector<ScreenElement>& out) const
 {
     const NavNode* n = m_selectedNode.isEmpty() ? nullptr : node(m_selectedNode);
-    QString head = n ? n->kind + QStringLiteral(": ") + n->name : QStringLiteral("(no object)");
-    head[0] = head[0].toUpper();
+    static const QMap<QString, QString> kindNames = {
+        {"module", "Form Module"}, {"radio", "Radio Group"}, {"radiobutton", "Radio Button"},
+        {"recordgroup", "Record Group"}, {"checkbox", "Check Box"}, {"lov", "LOV"},
+        {"attribute", "Visual Attribute"}, {"button", "Push Button"}, {"list", "List Item"},
+        {"text", "Boilerplate Text"}, {"image", "Image Item"},
+    };
+    QString kind = n ? kindNames.value(n->kind, n->kind) : QString();
+    if (!kind.isEmpty())
+        kind[0] = kind[0].toUpper();
+    const QString head = n ? kind + QStringLiteral(": ") + n->name : QStringLiteral("(no object)");
     out.push_back({QString(), QStringLiteral("palhead"), QRect(client.x(), client.y(), client.width(), 18), head, 0, 0});
     if (!n)
         return;
