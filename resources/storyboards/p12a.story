@@ -24,6 +24,8 @@ expand Forms/ORDERS/Blocks/ORDERS/Items
 select Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1
 prop Label = Recalculate
 prop Width = 80
+prop X Position = 210
+prop Y Position = 208
 canvas CANVAS1 540 340
 item ORDER_ID_PROMPT text 20 30 80 16 Order Id
 item ORDER_ID textitem 110 28 80 18
