@@ -73,6 +73,8 @@ front navigator
 node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
 expand Forms/ORDERS/Canvases/CANVAS1/Graphics
 select Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1
+prop X Position = 20
+prop Y Position = 120
 
 step 'Description' at 330 200 arrow L
 > The text is listed under the Graphics node of CANVAS1, not under a block. Boilerplate text belongs to the canvas it is drawn on; no block, record or database column is involved.

@@ -77,6 +77,8 @@ selitem TEXT_ITEM5
 tool Select
 node Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM5 : item
 select Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM5
+prop X Position = 110
+prop Y Position = 150
 
 step 'Description' at 330 220 arrow D
 > The designer names it TEXT_ITEM5 and adds it to ORDERS, the block selected in the navigator. The item will hold the discount given on the order, in percent.
