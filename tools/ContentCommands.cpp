@@ -11,7 +11,9 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 namespace {

@@ -81,6 +81,17 @@ std::optional<KeyStroke> keyForName(const QString& name)
     return std::nullopt;
 }
 
+// What a key types with Shift held: capitals, and ":" and "_" on the two
+// punctuation keys the recordings shift.
+QString shifted(const KeyStroke& k)
+{
+    if (k.code == 186)
+        return QStringLiteral(":");
+    if (k.code == 189)
+        return QStringLiteral("_");
+    return k.text.size() == 1 ? k.text.toUpper() : k.text;
+}
+
 EventRecord keyRecord(const KeyStroke& k)
 {
     EventRecord r;
@@ -146,7 +157,7 @@ Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
             const QString where = m.captured(7);
             static const QRegularExpression explicitAt(QStringLiteral("^(-?\\d+) (-?\\d+)$"));
             if (const auto a = explicitAt.match(where); a.hasMatch())
-                e.arrowAt = QPoint(a.captured(2).toInt(), a.captured(1).toInt());   // top, left
+                e.arrowAt = QPoint(a.captured(2).toInt(), a.captured(1).toInt());   // written TOP LEFT
             else
                 e.arrowTarget = where;
             s.m_entries.push_back(e);
@@ -255,11 +266,10 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
                             fail(QStringLiteral("arrow of a key event needs a target"));
                         aim = *r;
                     }
-                    const QPoint p = arrowFor(pending->arrow, aim);
-                    at = QPoint(p.y(), p.x());
+                    at = arrowFor(pending->arrow, aim);
                 }
                 step.arrow = StepArrow{StepScript::arrowFolder() + StepScript::arrowFileName(pending->arrow),
-                                       StepScript::arrowFolder() + StepScript::arrowMaskName(pending->arrow), at.x(), at.y()};
+                                       StepScript::arrowFolder() + StepScript::arrowMaskName(pending->arrow), at.y(), at.x()};
             }
             result.steps.push_back(step);
             pending = nullptr;
@@ -346,9 +356,7 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
                     fail(QStringLiteral("unknown key '%1'").arg(e.args));
                 if (w.size() > 1 && w[1] == QLatin1String("shift")) {
                     k->shift = 1;
-                    if (k->text.size() == 1)
-                        k->text = k->text.toUpper() == k->text && k->code == 186 ? QStringLiteral(":")
-                            : k->code == 189 ? QStringLiteral("_") : k->text.toUpper();
+                    k->text = shifted(*k);
                 }
                 key(*k);
             } else if (v == QLatin1String("type")) {
