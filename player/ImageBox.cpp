@@ -10,11 +10,19 @@ ImageBox::ImageBox(QWidget* parent)
 
 void ImageBox::setPicture(const QImage& picture)
 {
+    const QRect before(pictureOffset(), m_picture.size());
     m_picture = picture;
     prepare();
     if (m_autoSize && !m_picture.isNull())
         resize(m_picture.size());
-    update();
+    // A frame replacing a frame of the same size repaints only the frame:
+    // on a large screen the margins around it are most of the window, and
+    // repainting them on every frame step cost as much as decoding.
+    const QRect after(pictureOffset(), m_picture.size());
+    if (before == after && !m_picture.isNull())
+        update(after);
+    else
+        update();
 }
 
 void ImageBox::setTransparent(bool transparent)
