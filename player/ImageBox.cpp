@@ -1,5 +1,6 @@
 #include "player/ImageBox.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 ImageBox::ImageBox(QWidget* parent)
@@ -32,6 +33,13 @@ void ImageBox::setTransparent(bool transparent)
     update();
 }
 
+void ImageBox::setGround(const QColor& ground)
+{
+    m_ground = ground;
+    setAttribute(Qt::WA_OpaquePaintEvent, m_ground.isValid());
+    update();
+}
+
 QPoint ImageBox::pictureOffset() const
 {
     if (!m_center)
@@ -56,10 +64,17 @@ void ImageBox::prepare()
     }
 }
 
-void ImageBox::paintEvent(QPaintEvent*)
+void ImageBox::paintEvent(QPaintEvent* event)
 {
-    if (m_drawn.isNull())
-        return;
     QPainter p(this);
-    p.drawImage(pictureOffset(), m_drawn);
+    const QRect pictureArea(pictureOffset(), m_drawn.size());
+    if (m_ground.isValid()) {
+        // Only the margins: the picture covers the rest, and the frame step
+        // repaints just the picture, so this is usually nothing.
+        const QRegion margins = event->region() - (m_transparent ? QRegion() : QRegion(pictureArea));
+        for (const QRect& r : margins)
+            p.fillRect(r, m_ground);
+    }
+    if (!m_drawn.isNull())
+        p.drawImage(pictureArea.topLeft(), m_drawn);
 }
