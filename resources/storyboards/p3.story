@@ -15,7 +15,7 @@ step 'Creating a Basic Form'
 > Then the wizards build a block and its layout, and you adjust that layout by hand.
 click node:Forms
 
-step 'Create empty form module' arrow U 4 38
+step 'Create empty form module' arrow U 38 4
 > Every form starts as a form module, the file that holds all of its objects. New modules are made from the File menu.
 nc menu:File
 
@@ -68,7 +68,7 @@ step 'Set design preferences' at 0 10 arrow NW
 click btn:OK
 hide
 
-step 'Connect to database' arrow U 4 38
+step 'Connect to database' arrow U 38 4
 > The wizards read the tables of the database, so the designer must be connected before you use them. Open the File menu and choose Connect.
 nc menu:File
 up menu:File/Connect...
