@@ -129,6 +129,10 @@ TEST(Storyboard, MistakesNameTheirLine)
         {"unknown key", {"click node:Forms", "key F1"}},
         {"hide without dialog", {"click node:Forms", "hide"}},
         {"menu item of a closed menu", {"up menu:File/Save"}},
+        {"narration that ends the step", {"step 'a'", "> !", "click node:Forms"}},
+        {"narration that opens a step", {"step 'a'", "> %Screen =  3", "click node:Forms"}},
+        {"typographic quote", {"step 'a'", QStringLiteral("> it\u2019s"), "click node:Forms"}},
+        {"topic outside ASCII", {QStringLiteral("step 'caf\u00e9'"), "> a", "click node:Forms"}},
     };
     for (const auto& c : cases) {
         try {
