@@ -213,6 +213,18 @@ TEST(FrameRenderer, FramesAreDeterministicJpegs)
     EXPECT_NE(first[2], first[3]) << "the File menu opens between frames 2 and 3";
 }
 
+TEST(FrameRenderer, WriteFramesLeavesOnlyThisRunsFrames)
+{
+    TempCurrentDir dir;
+    QDir().mkpath(dir.file("frames"));
+    writeFile(dir.file("frames/0007.jpg"), "stale");
+    writeFile(dir.file("frames/notes.txt"), "kept");
+    const Storyboard b = Storyboard::parse(board({"click node:Forms"}), "t");
+    EXPECT_EQ(FrameRenderer::writeFrames(b, dir.file("frames")), 2);
+    EXPECT_EQ(QDir(dir.file("frames")).entryList(QDir::Files), (QStringList{"0000.jpg", "0001.jpg", "notes.txt"}));
+    EXPECT_TRUE(readFile(dir.file("frames/0001.jpg")).startsWith("\xff\xd8"));
+}
+
 TEST(LibraryBuilder, ExportWritesEveryListWithCrLf)
 {
     TempCurrentDir dir;
