@@ -71,11 +71,11 @@ std::optional<int> runContentCommand(int argc, char* argv[])
         {"show-part", 1, "show-part CODE|FILE.story"},
         {"check-part", 1, "check-part CODE|FILE.story"},
     };
-    const auto* spec = std::find_if(std::begin(known), std::end(known), [&](const auto& k) { return command == QLatin1String(k.name); });
-    if (spec == std::end(known))
+    const auto* entry = std::find_if(std::begin(known), std::end(known), [&](const auto& k) { return command == QLatin1String(k.name); });
+    if (entry == std::end(known))
         return std::nullopt;
-    if (args.size() != spec->count) {
-        std::fprintf(stderr, "usage: lessonwright-author %s\n", spec->usage);
+    if (args.size() != entry->count) {
+        std::fprintf(stderr, "usage: lessonwright-author %s\n", entry->usage);
         return 2;
     }
     // Frames are drawn with fonts, which need a GUI application; no window

@@ -231,10 +231,10 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
         throw AppError(QStringLiteral("%1 line %2: %3").arg(m_name.isEmpty() ? QStringLiteral("storyboard") : m_name)
                            .arg(current ? current->line : 0).arg(what));
     };
-    auto resolve = [&](const QString& spec, QString* target) -> std::pair<QPoint, QRect> {
+    auto resolve = [&](const QString& where, QString* target) -> std::pair<QPoint, QRect> {
         // "TARGET" or "TARGET +DX,+DY": the centre of the target, moved.
         static const QRegularExpression offset(QStringLiteral("^(.*) ([+-]\\d+),([+-]?\\d+)$"));
-        QString name = spec.trimmed();
+        QString name = where.trimmed();
         QPoint delta;
         if (const auto m = offset.match(name); m.hasMatch()) {
             name = m.captured(1);
@@ -305,9 +305,9 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
         lastKeyText = keyText;
         lastInput = input;
     };
-    auto mouse = [&](int message, const QString& spec) {
+    auto mouse = [&](int message, const QString& where) {
         QString target;
-        const auto [p, rect] = resolve(spec, &target);
+        const auto [p, rect] = resolve(where, &target);
         EventRecord r;
         r.message = message;
         r.eventName = EventScript::eventNameFor(message);
