@@ -182,6 +182,22 @@ TEST(ScreenModel, EventsChangeTheScreen)
     EXPECT_FALSE(m.target("fld:User Name").has_value());
 }
 
+TEST(ScreenModel, PropertyEditsEndWhenAnotherRowIsClicked)
+{
+    ScreenModel m;
+    m.command("window", "palette 300 63 340 397");
+    m.command("node", "Forms/M : module");
+    m.command("select", "Forms/M");
+    m.event(ScreenModel::Input::Up, "val:Name");
+    for (const char* k : {"O", "R", "D"})
+        m.event(ScreenModel::Input::Key, QString(), k);
+    EXPECT_EQ(m.propertyValue("Forms/M", "Name"), QStringLiteral("ORD")) << "typing replaces the value";
+    m.event(ScreenModel::Input::Up, "prop:Comment");
+    EXPECT_TRUE(m.focus().isEmpty());
+    m.event(ScreenModel::Input::Key, QString(), "X");
+    EXPECT_EQ(m.propertyValue("Forms/M", "Name"), QStringLiteral("ORD"));
+}
+
 TEST(ScreenModel, TargetsStayOnTheScreen)
 {
     ScreenModel m;
