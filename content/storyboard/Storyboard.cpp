@@ -10,6 +10,12 @@
 
 namespace {
 
+// A failure already tied to its storyboard line, passed on unchanged.
+class LineError : public AppError {
+public:
+    using AppError::AppError;
+};
+
 const QStringList kActions = {
     QStringLiteral("click"), QStringLiteral("down"), QStringLiteral("up"), QStringLiteral("nc"),
     QStringLiteral("dclick"), QStringLiteral("drag"), QStringLiteral("pick"), QStringLiteral("key"),
@@ -228,7 +234,7 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
     ScreenModel::Input lastInput = ScreenModel::Input::Down;
 
     auto fail = [&](const QString& what) {
-        throw AppError(QStringLiteral("%1 line %2: %3").arg(m_name.isEmpty() ? QStringLiteral("storyboard") : m_name)
+        throw LineError(QStringLiteral("%1 line %2: %3").arg(m_name.isEmpty() ? QStringLiteral("storyboard") : m_name)
                            .arg(current ? current->line : 0).arg(what));
     };
     auto resolve = [&](const QString& where, QString* target) -> std::pair<QPoint, QRect> {
@@ -332,6 +338,8 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
         if (e.kind == Entry::Kind::Command) {
             try {
                 model.command(e.verb, e.args);
+            } catch (const LineError&) {
+                throw;
             } catch (const AppError& err) {
                 fail(err.message());
             }
@@ -410,9 +418,10 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
             } else if (v == QLatin1String("keyframe")) {
                 keyFrameNext = true;
             }
+        } catch (const LineError&) {
+            throw;
         } catch (const AppError& err) {
-            if (err.message().contains(QLatin1String(" line ")))
-                throw;
+            // The screen model's reasons get the storyboard line added.
             fail(err.message());
         }
     }
