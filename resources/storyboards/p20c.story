@@ -75,7 +75,7 @@ click prop:Displayed
 click prop:Enabled
 
 step 'Find Button' at 20 280
-> Mouse Navigate set to No keeps the cursor where it is when the button is clicked, so the customer id stays the current item. Keyboard Navigable set to No leaves the button out of the Tab order of the control block.
+> Mouse Navigate set to No means that clicking the button does not move the cursor into it; the cursor stays in the customer id until the trigger moves it. Keyboard Navigable set to No leaves the button out of the Tab order of the control block.
 click val:Mouse Navigate
 prop Mouse Navigate = No
 again
