@@ -259,3 +259,31 @@ TEST_F(BuildFault, KilledWhileAppendingKeepsEveryPostedRecord)
 }
 
 } // namespace
+
+namespace {
+
+// A memo header whose next-free block lies far past the end of the file (a
+// damaged header): the append goes at the end of the file, not terabytes
+// out into a sparse file.
+TEST_F(BuildFault, ADamagedNextFreeNumberDoesNotSendAppendsPastTheEnd)
+{
+    for (const quint32 nextFree : {0x7fffffffu, 0xffffffffu, 5000u}) {
+        SCOPED_TRACE(nextFree);
+        QFile dbtFile(dir + QStringLiteral("/simu.dbt"));
+        ASSERT_TRUE(dbtFile.open(QIODevice::ReadWrite));
+        const QByteArray word(reinterpret_cast<const char*>(&nextFree), 4); // little-endian host
+        ASSERT_TRUE(dbtFile.seek(0) && dbtFile.write(word) == 4);
+        dbtFile.close();
+        const qint64 before = QFileInfo(dbtFile.fileName()).size();
+
+        Store store(dir);
+        store.table().open();
+        const int count = store.table().recordCount();
+        store.append(count, 700);
+        store.table().close();
+        EXPECT_LE(QFileInfo(dbtFile.fileName()).size(), before + 4 * 512);
+        EXPECT_EQ(verifyStore(dir, 700), count + 1);
+    }
+}
+
+} // namespace
