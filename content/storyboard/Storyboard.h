@@ -1,0 +1,72 @@
+#pragma once
+
+#include "content/EventScript.h"
+#include "content/StepScript.h"
+#include "content/designer/ScreenModel.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <optional>
+#include <vector>
+
+// A recorded session written down: the designer's starting state, the
+// recorded actions in order and the narration steps tied to them. One
+// storyboard yields a part's event script, its step script and its frames.
+class Storyboard {
+public:
+    struct Entry {
+        enum class Kind { Command, Action, Step };
+        Kind kind = Kind::Command;
+        int line = 0;             // 1-based line in the storyboard text
+        QString verb;
+        QString args;
+        // Steps only.
+        QString topic;
+        std::optional<QRect> location;
+        QString arrow;            // direction code, empty for none
+        QString arrowTarget;      // named target the arrow points at
+        std::optional<QPoint> arrowAt;   // explicit position: x left, y top
+        QStringList narration;
+    };
+
+    // Parses storyboard text; throws AppError naming the line on a syntax
+    // error. Targets are not resolved here: play() does that.
+    static Storyboard parse(const QStringList& lines, const QString& name = QString());
+    // The compiled-in storyboard of a part; throws when there is none.
+    static Storyboard builtIn(const QString& code);
+    static bool hasBuiltIn(const QString& code);
+
+    QString code() const { return m_code; }
+    const std::vector<Entry>& entries() const { return m_entries; }
+
+    // What play() reports for every recorded event, before the event acts:
+    // the screen as that event's frame shows it and the record it yields.
+    struct Frame {
+        int index = 0;
+        const ScreenModel* screen = nullptr;
+        QString target;           // element the event acts on; empty for keys
+        EventRecord record;
+    };
+    using FrameVisitor = std::function<void(const Frame&)>;
+
+    // Replays the session. Throws AppError naming the storyboard line when a
+    // target does not exist in the state reached or a step cannot be tied
+    // to an event.
+    struct Result {
+        std::vector<EventRecord> events;
+        std::vector<Step> steps;
+    };
+    Result play(const FrameVisitor& visitor = {}) const;
+
+private:
+    QString m_name;
+    QString m_code;
+    std::vector<Entry> m_entries;
+};
+
+namespace StoryboardText {
+// The text form of a storyboard stored as a resource or file.
+QStringList load(const QString& path);
+} // namespace StoryboardText

@@ -1,0 +1,98 @@
+# Lesson 1: Forms Interface Components
+# A tour of the four windows: Object Navigator, Property Palette, Layout
+# Editor and Tarnic Editor, on a small customer form.
+part p1
+
+caption Form Designer - [CUSTOMERS]
+window navigator 0 63 300 397
+node Forms/CUSTOMERS : module
+expand Forms
+expand Forms/CUSTOMERS
+node Forms/CUSTOMERS/Blocks/CUSTOMER : block
+node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID : item
+node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/NAME : item
+node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CITY : item
+node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers/WHEN-VALIDATE-ITEM : trigger
+expand Forms/CUSTOMERS/Blocks/CUSTOMER/Items
+node Forms/CUSTOMERS/Canvases/CANVAS1 : canvas
+node Forms/CUSTOMERS/Windows/WINDOW1 : window
+select Forms/CUSTOMERS
+canvas CANVAS1 540 340
+item CUSTOMER_ID_PROMPT text 20 30 70 16 Customer Id
+item CUSTOMER_ID textitem 100 28 80 18
+item NAME_PROMPT text 20 60 70 16 Name
+item NAME textitem 100 58 200 18
+item CITY_PROMPT text 20 90 70 16 City
+item CITY textitem 100 88 140 18
+status Ready
+
+step 'Forms Interface Components'
+> In this lesson you meet the four windows you use to build every form: the Object Navigator, the Property Palette, the Layout Editor and the Tarnic Editor.
+>
+> The pointer shows each one in turn. Press NEXT whenever you are ready to go on.
+down node:Forms/CUSTOMERS/Blocks
+
+step 'Object Navigator' arrow R
+> The Object Navigator lists every object of the open form module as a tree. Here the pointer selects the Blocks node, which groups the blocks of the form.
+up node:Forms/CUSTOMERS/Blocks
+
+step 'Object Navigator' arrow D
+> A plus sign beside a node means that it holds other objects. Clicking the plus sign expands the node and shows what is inside.
+down node+:Forms/CUSTOMERS/Blocks
+up node+:Forms/CUSTOMERS/Blocks
+
+step 'Object Navigator' arrow L
+> The CUSTOMER block holds its own triggers, items and relations. Expanding the block shows its items, one node for each field of the form.
+down node+:Forms/CUSTOMERS/Blocks/CUSTOMER
+up node+:Forms/CUSTOMERS/Blocks/CUSTOMER
+
+step 'Object Navigator' arrow L
+> Clicking a node selects that object. Whatever you select in the navigator is what the other windows show and change.
+down node:Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID
+up node:Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID
+
+step 'Property Palette' arrow U
+> The Tools menu opens the other design windows for the selected object.
+nc menu:Tools
+
+step 'Property Palette' arrow NW
+> Choose Property Palette to see the properties of the CUSTOMER_ID item.
+up menu:Tools/Property Palette
+window palette 300 63 340 397
+
+step 'Property Palette' at 20 300
+> The Property Palette lists every property of the selected object, one row each: the name of the property on the left and its current value on the right. Changing a value here changes the object itself, so the palette is where you set the width, the height, the font, the colours and the behaviour of an item without drawing anything at all.
+down prop:Width
+up prop:Width
+
+step 'Layout Editor'
+> The Layout Editor is where you draw the form as the user will see it. You open it from the Tools menu as well.
+nc menu:Tools
+
+step 'Layout Editor' arrow R
+> Choose Layout Editor.
+up menu:Tools/Layout Editor
+window layout 0 63 640 397
+
+step 'Layout Editor' arrow R
+> The canvas shows the items of the block with their prompts. The tool palette on the left holds the tools for drawing new items and text; clicking an item on the canvas selects it.
+down item:CUSTOMER_ID
+up item:CUSTOMER_ID
+
+step 'Tarnic Editor' at 215 240
+> Double-clicking an item opens the code that belongs to it. Code in a form is written in triggers, small programs that run when something happens to the item.
+down item:CUSTOMER_ID
+window editor 40 90 560 300
+edtitle CUSTOMER_ID: WHEN-VALIDATE-ITEM
+focus ed:text
+code line -- Check the customer id before the record is saved
+code line IF :CUSTOMER.CUSTOMER_ID IS NULL THEN
+code line    MESSAGE('Enter a customer id.');
+code line    RAISE FORM_TRIGGER_FAILURE;
+code line END IF;
+
+step 'Tarnic Editor' at 215 330
+> This is the Tarnic Editor. It shows the trigger WHEN-VALIDATE-ITEM of the CUSTOMER_ID item; you type the code here and compile it with the Compile button.
+keyframe
+down ed:text
+up ed:text

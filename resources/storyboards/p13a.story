@@ -1,0 +1,119 @@
+# Lesson 13: Interface Objects - List items (part 2)
+# The properties of a list item: List Style with its three styles, Mapping
+# of Other Values, Data Type, Initial Value, Required and Database Item.
+part p13a
+
+caption Form Designer - [ORDERS]
+node Forms/ORDERS : module
+expand Forms
+expand Forms/ORDERS
+node Forms/ORDERS/Blocks/ORDERS : block
+expand Forms/ORDERS/Blocks
+expand Forms/ORDERS/Blocks/ORDERS
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+expand Forms/ORDERS/Blocks/ORDERS/Items
+node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Windows/WINDOW1 : window
+select Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS
+prop Elements in List = Pending, Shipped, Cancelled
+prop Initial Value = P
+prop Width = 120
+window palette 300 63 340 397
+window layout 0 63 400 397
+canvas CANVAS1 540 340
+item ORDER_ID_PROMPT text 20 30 80 16 Order Id
+item ORDER_ID textitem 110 28 80 18
+item ORDER_DATE_PROMPT text 20 60 80 16 Order Date
+item ORDER_DATE textitem 110 58 90 18
+item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
+item CUSTOMER_ID textitem 110 88 80 18
+item STATUS_PROMPT text 20 122 80 16 Status
+item ORDER_STATUS list 110 120 120 18
+status Ready
+
+down item:ORDER_STATUS
+
+step 'List Items/Properties' at 180 260
+> Now the properties that only list items have, tried on the ORDER_STATUS list of the ORDERS form. Selecting the list on the canvas makes it the object the Property Palette shows.
+up item:ORDER_STATUS
+
+step 'List Items/Properties' at 215 240 arrow U
+> The palette lies behind the Layout Editor. Click its title bar to bring it to the front.
+nc win:palette
+front palette
+
+step 'List Items/List Style' at 20 240 arrow L
+> List Style decides how the list is drawn and how the user makes a choice. There are three styles: a poplist, which shows one value and drops open when its button is clicked; a Tlist, a box that shows several elements at once and scrolls; and a combo box, a poplist with a text field in which the user may also type a value of his own.
+click prop:List Style
+
+step 'List Items/List Style' at 20 240 arrow R
+> Set List Style to Tlist.
+click val:List Style
+prop List Style = Tlist
+item ORDER_STATUS textitem 110 120 120 52
+
+step 'List Items/List Style' at 20 300 arrow NW
+> On the canvas the item is now a box tall enough for its three elements; the user clicks the element he wants inside it.
+click item:ORDER_STATUS
+
+step 'List Items/List Style' at 20 240 arrow R
+> Combo Box gives the list a text field again. Choose it where the user may need a value that no element offers.
+click val:List Style
+prop List Style = Combo Box
+item ORDER_STATUS list 110 120 120 18
+
+step 'List Items/List Style' at 20 240 arrow R
+> An order can only be Pending, Shipped or Cancelled, so set the style back to Poplist.
+click val:List Style
+prop List Style = Poplist
+
+step 'List Items/Elements in List' at 20 240 arrow D
+> Elements in List keeps the labels and values entered in the first part. They are the only values a poplist or a Tlist can give the item.
+click prop:Elements in List
+
+step 'Mapping of Other Values' at 20 240 arrow L
+> A record fetched from the database may hold a status that matches no element, such as an old code X. Mapping of Other Values names the element under which such values appear; left empty, the form refuses to show that record.
+click prop:Mapping of Other Values
+
+step 'Mapping of Other Values' at 20 240 arrow R
+> Set it to P, so that any unknown status appears as Pending.
+click val:Mapping of Other Values
+prop Mapping of Other Values = P
+
+step 'List Items/Data Type' at 20 240 arrow R
+> Data Type must suit the values of the elements. The codes P, S and C are characters, so Char is right; a list of numbers would need Number.
+click prop:Data Type
+
+step 'List Items/Initial Value' at 20 240
+> Initial Value is P. It must be the value of an element, or be covered by Mapping of Other Values, or the form reports an error on every new record.
+click prop:Initial Value
+
+step 'List Items/Required' at 20 240
+> Required is No. Set to Yes, a poplist offers no empty line, so every order is saved with a status.
+click prop:Required
+
+step 'List Items/Database Item' at 20 240 arrow D
+> Database Item is Yes: the chosen value is stored in the ORDER_STATUS column of the ORDERS table when the record is saved.
+click prop:Database Item
+
+step 'List Items/Properties' at 215 240
+> Run the form to check the list with its new settings.
+nc menu:Program
+up menu:Program/Run Form
+window runtime 40 90 560 300
+item ORDER_STATUS list 110 120 120 18 Pending
+click run:ORDER_STATUS
+click win:runtime.close
+close runtime
+item ORDER_STATUS list 110 120 120 18
+
+step 'List Items/Properties' at 215 240
+> In the running form the poplist showed Pending on the new order, as before. Save the form to keep the new settings.
+nc menu:File
+up menu:File/Save
+click item:ORDER_STATUS
+click item:STATUS_PROMPT
+click item:ORDER_STATUS
