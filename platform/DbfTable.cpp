@@ -33,6 +33,10 @@ constexpr std::int64_t kFirstReadCap = 16 * 1024 * 1024;
 constexpr std::int64_t kMaxLargeObject = 0xFFFFFFFFLL - kMemoHeaderSize - 1;
 // Records scanned per read while indexing memo blocks at open.
 constexpr std::int64_t kScanChunk = 256 * 1024;
+// Record areas up to this size stay in memory while the table is open, so a
+// move costs no system call (a frame store of 1000 records is 21 KB).
+constexpr std::int64_t kDefaultRecordCacheLimit = 8 * 1024 * 1024;
+std::int64_t recordCacheLimit = kDefaultRecordCacheLimit;
 
 quint32 le32(const char* p)
 {
@@ -140,6 +144,8 @@ struct OpenTable {
     int current = 0; // 0-based; meaningless while count == 0
     bool eof = true;
     QByteArray record; // the current record's bytes
+    QByteArray cache;  // all records, when the table is small enough
+    bool cached = false;
 
     // Distinct memo start blocks referenced by the table, ascending. The
     // block after a memo's start bounds its extent, so one read fetches it.
@@ -182,10 +188,30 @@ struct OpenTable {
 
     void readRecord(int index)
     {
-        record.resize(recordLength);
-        if (!dbf.readAt(recordOffset(index), record.data(), std::size_t(recordLength)))
-            damagedTable(QStringLiteral("record %1 cannot be read").arg(index + 1));
+        if (cached) {
+            record = cache.mid(qsizetype(index) * recordLength, recordLength);
+        } else {
+            record.resize(recordLength);
+            if (!dbf.readAt(recordOffset(index), record.data(), std::size_t(recordLength)))
+                damagedTable(QStringLiteral("record %1 cannot be read").arg(index + 1));
+        }
         current = index;
+    }
+
+    // Loads the record area into memory when it is small; false when the
+    // table is too big and records are read as they are visited.
+    bool loadCache()
+    {
+        const std::int64_t bytes = std::int64_t(count) * recordLength;
+        cached = false;
+        cache.clear();
+        if (bytes > recordCacheLimit)
+            return false;
+        cache.resize(qsizetype(bytes));
+        if (bytes > 0 && !dbf.readAt(headerLength, cache.data(), std::size_t(bytes)))
+            damagedTable(QStringLiteral("records cannot be read"));
+        cached = true;
+        return true;
     }
 
     // The block number in a memo field: digits, padded with blanks or NULs;
@@ -218,15 +244,20 @@ struct OpenTable {
             if (fields[i].large)
                 largeFields.push_back(int(i));
         }
+        const bool inMemory = loadCache();
         if (largeFields.empty() || count == 0)
             return;
-        const std::int64_t perChunk = std::max<std::int64_t>(1, kScanChunk / recordLength);
+        const std::int64_t perChunk = inMemory ? count : std::max<std::int64_t>(1, kScanChunk / recordLength);
         QByteArray chunk;
         for (std::int64_t first = 0; first < count; first += perChunk) {
             const std::int64_t n = std::min<std::int64_t>(perChunk, count - first);
-            chunk.resize(qsizetype(n * recordLength));
-            if (!dbf.readAt(recordOffset(int(first)), chunk.data(), std::size_t(chunk.size())))
-                damagedTable(QStringLiteral("records cannot be read"));
+            if (inMemory) {
+                chunk = cache;
+            } else {
+                chunk.resize(qsizetype(n * recordLength));
+                if (!dbf.readAt(recordOffset(int(first)), chunk.data(), std::size_t(chunk.size())))
+                    damagedTable(QStringLiteral("records cannot be read"));
+            }
             for (std::int64_t r = 0; r < n; ++r) {
                 const char* rec = chunk.constData() + r * recordLength;
                 for (int f : largeFields) {
@@ -419,6 +450,17 @@ struct OpenTable {
         if (!dbf.writeAt(1, stamp, appending ? 7 : 3))
             writeError(dbfText);
 
+        if (cached) {
+            if (appending)
+                cache.append(rec);
+            else
+                cache.replace(qsizetype(index) * recordLength, recordLength, rec);
+            // A table that outgrows the limit goes back to reading records.
+            if (cache.size() > recordCacheLimit) {
+                cached = false;
+                cache.clear();
+            }
+        }
         if (appending) {
             ++count;
             dbfSize = std::max(dbfSize, recordOffset(count) + 1);
@@ -952,6 +994,11 @@ void DbfTable::attach(TableField* field)
 void DbfTable::detach(TableField* field)
 {
     m_impl->fields.erase(std::remove(m_impl->fields.begin(), m_impl->fields.end(), field), m_impl->fields.end());
+}
+
+void DbfTable::setRecordCacheLimit(qint64 bytes)
+{
+    recordCacheLimit = bytes < 0 ? kDefaultRecordCacheLimit : bytes;
 }
 
 QString DbfTable::hostPath() const

@@ -89,6 +89,11 @@ public:
     // The host path of the .dbf as it was resolved at open().
     QString hostPath() const;
 
+    // Tables whose records take at most this many bytes keep them in memory
+    // while open (default 8 MiB; a negative value restores the default).
+    // Tests set 0 to exercise reading records from the file.
+    static void setRecordCacheLimit(qint64 bytes);
+
 private:
     class Impl;
     std::unique_ptr<Impl> m_impl;

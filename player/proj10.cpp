@@ -206,7 +206,10 @@ void Tsimu_form::FormClose()
 void Tsimu_form::showPlayer()
 {
     if (!isVisible()) {
-        show(); // the show handler sizes the window and draws the first record
+        // Sized before it appears so it never flashes at its default size;
+        // the show handler sizes it again and draws the first record.
+        setGeometry(screenGeometry());
+        show();
         return;
     }
     raise();

@@ -11,7 +11,9 @@
 #include <QGuiApplication>
 #include <QString>
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <memory>
 
 namespace {
@@ -25,16 +27,7 @@ Storyboard loadBoard(const QString& what)
 
 int renderPart(const QString& what, const QString& dir)
 {
-    if (!QDir().mkpath(dir))
-        throw AppError(QStringLiteral("Cannot create directory %1").arg(dir));
-    int count = 0;
-    FrameRenderer::renderStoryboard(loadBoard(what), [&](int index, const QByteArray& jpeg) {
-        const QString path = QDir(dir).filePath(QStringLiteral("%1.jpg").arg(index, 4, 10, QLatin1Char('0')));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size())
-            throw AppError(QStringLiteral("Cannot create file %1").arg(path));
-        ++count;
-    });
+    const int count = FrameRenderer::writeFrames(loadBoard(what), dir);
     std::printf("%d frames written to %s\n", count, qPrintable(dir));
     return 0;
 }

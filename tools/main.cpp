@@ -1,14 +1,45 @@
-#include "ContentCommands.h"
+#include "platform/ScratchDir.h"
+#include "tools/AuthorCli.h"
+#include "tools/BuilderCommands.h"
+#include "tools/ContentCommands.h"
+
+#include <QFile>
+#include <QGuiApplication>
 
 #include <cstdio>
 
+namespace {
+
+// Qt's own diagnostics (a missing runtime directory and the like) would mix
+// with the command's output and messages; authors see them only on request.
+void quietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message)
+{
+    if (type == QtFatalMsg || qEnvironmentVariableIsSet("LESSONWRIGHT_DEBUG"))
+        std::fprintf(stderr, "%s\n", qPrintable(message));
+}
+
+} // namespace
+
+// lessonwright-author COMMAND [ARGS]: the authoring commands, one per run.
 int main(int argc, char* argv[])
 {
-    if (argc < 2) {
-        std::fprintf(stderr, "usage: lessonwright-author COMMAND [ARGS]\n");
-        return 2;
-    }
+    qInstallMessageHandler(quietQtMessages);
+    // Rendering frames needs fonts, hence a GUI application, but never a display.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    ScratchDir::Session scratch; // "c:\..." paths land in a private folder
+
     if (const auto rc = runContentCommand(argc, argv))
         return *rc;
-    return 2;
+
+    QFile out;
+    QFile err;
+    if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)
+        || !err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return 1;
+    const QStringList args = app.arguments().mid(1);
+    if (const auto rc = BuilderCommands::run(args, out, err))
+        return *rc;
+    return AuthorCli::withStandardCommands().run(args, out, err);
 }

@@ -400,17 +400,11 @@ void ScreenModel::typeKey(const QString& key)
     if (!text)
         return;
     if (key == QLatin1String("Enter")) {
+        // Multi-line boxes take a new line; one-line fields end the edit.
         if (m_focus == QLatin1String("ed:text"))
             m_code << QString();
-        else if (m_focus.startsWith(QLatin1String("fld:")) && text->contains(QLatin1Char('\n')) == false
-                 && m_defs.dialog(m_dialogs.back().id)) {
-            // Multi-line boxes take a new line; one-line fields end the edit.
-            for (const auto& c : m_defs.dialog(m_dialogs.back().id)->controls)
-                if (c.kind == QLatin1String("text") && QStringLiteral("fld:") + c.names.first() == m_focus)
-                    *text += QLatin1Char('\n');
-        } else if (m_focus.startsWith(QLatin1String("fld:"))) {
+        else if (focusIsTextBox())
             *text += QLatin1Char('\n');
-        }
         m_replaceOnType = false;
         return;
     }
@@ -433,6 +427,16 @@ void ScreenModel::typeKey(const QString& key)
         text->clear();
     m_replaceOnType = false;
     *text += key;
+}
+
+bool ScreenModel::focusIsTextBox() const
+{
+    if (m_dialogs.empty() || !m_focus.startsWith(QLatin1String("fld:")))
+        return false;
+    for (const auto& c : m_defs.dialog(m_dialogs.back().id)->controls)
+        if (c.kind == QLatin1String("text") && c.names.first() == m_focus.mid(4))
+            return true;
+    return false;
 }
 
 void ScreenModel::click(const QString& t)
@@ -622,8 +626,16 @@ void ScreenModel::layoutNavigator(const QRect& client, std::vector<ScreenElement
 void ScreenModel::layoutPalette(const QRect& client, std::vector<ScreenElement>& out) const
 {
     const NavNode* n = m_selectedNode.isEmpty() ? nullptr : node(m_selectedNode);
-    QString head = n ? n->kind + QStringLiteral(": ") + n->name : QStringLiteral("(no object)");
-    head[0] = head[0].toUpper();
+    static const QMap<QString, QString> kindNames = {
+        {"module", "Form Module"}, {"radio", "Radio Group"}, {"radiobutton", "Radio Button"},
+        {"recordgroup", "Record Group"}, {"checkbox", "Check Box"}, {"lov", "LOV"},
+        {"attribute", "Visual Attribute"}, {"button", "Push Button"}, {"list", "List Item"},
+        {"text", "Boilerplate Text"}, {"image", "Image Item"},
+    };
+    QString kind = n ? kindNames.value(n->kind, n->kind) : QString();
+    if (!kind.isEmpty())
+        kind[0] = kind[0].toUpper();
+    const QString head = n ? kind + QStringLiteral(": ") + n->name : QStringLiteral("(no object)");
     out.push_back({QString(), QStringLiteral("palhead"), QRect(client.x(), client.y(), client.width(), 18), head, 0, 0});
     if (!n)
         return;

@@ -100,6 +100,7 @@ private:
     void typeKey(const QString& keyText);
     void click(const QString& target);
     QString* focusedText();
+    bool focusIsTextBox() const;
     QRect canvasOrigin() const;
 
     void layoutChrome(std::vector<ScreenElement>& out) const;

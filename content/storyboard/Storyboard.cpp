@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
 
 const QStringList kActions = {
@@ -81,6 +83,17 @@ std::optional<KeyStroke> keyForName(const QString& name)
     return std::nullopt;
 }
 
+// What a key types with Shift held: capitals, and ":" and "_" on the two
+// punctuation keys the recordings shift.
+QString shifted(const KeyStroke& k)
+{
+    if (k.code == 186)
+        return QStringLiteral(":");
+    if (k.code == 189)
+        return QStringLiteral("_");
+    return k.text.size() == 1 ? k.text.toUpper() : k.text;
+}
+
 EventRecord keyRecord(const KeyStroke& k)
 {
     EventRecord r;
@@ -89,6 +102,24 @@ EventRecord keyRecord(const KeyStroke& k)
     r.keyName = EventScript::keyNameFor(k.code);
     r.shift = k.shift;
     return r;
+}
+
+bool printableAscii(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 32 && c.unicode() < 127; });
+}
+
+// The player reads narration as step-script lines, so a line that looks
+// like the end of a step or the start of another would cut the step short.
+QString unsafeNarration(const QString& text)
+{
+    if (!printableAscii(text))
+        return QStringLiteral("narration holds a character outside printable ASCII");
+    if (text == QLatin1String("!"))
+        return QStringLiteral("a narration line \"!\" would end the step");
+    if (text.startsWith(QLatin1String("%Screen =")) || text.startsWith(QLatin1String("$$$$$$ Step")))
+        return QStringLiteral("a narration line may not look like a step line");
+    return {};
 }
 
 } // namespace
@@ -105,12 +136,12 @@ Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
         if (raw.startsWith(QLatin1Char('>'))) {
             if (s.m_entries.empty() || s.m_entries.back().kind != Entry::Kind::Step)
                 fail(i, QStringLiteral("narration outside a step"));
-            if (raw == QLatin1String(">"))
-                s.m_entries.back().narration << QString();
-            else if (raw.startsWith(QLatin1String("> ")))
-                s.m_entries.back().narration << raw.mid(2);
-            else
+            if (raw != QLatin1String(">") && !raw.startsWith(QLatin1String("> ")))
                 fail(i, QStringLiteral("narration lines begin with \"> \""));
+            const QString text = raw.mid(2);
+            if (const QString why = unsafeNarration(text); !why.isEmpty())
+                fail(i, why);
+            s.m_entries.back().narration << text;
             continue;
         }
         const QString line = raw.trimmed();
@@ -137,6 +168,8 @@ Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
                 fail(i, QStringLiteral("step 'Topic' [at X Y [W H]] [arrow DIR [TOP LEFT | TARGET]]"));
             e.kind = Entry::Kind::Step;
             e.topic = m.captured(1);
+            if (!printableAscii(e.topic))
+                fail(i, QStringLiteral("topic holds a character outside printable ASCII"));
             if (!m.captured(2).isEmpty()) {
                 e.location = QRect(m.captured(2).toInt(), m.captured(3).toInt(),
                                    m.captured(4).isEmpty() ? kDefaultBox.width() : m.captured(4).toInt(),
@@ -146,7 +179,7 @@ Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
             const QString where = m.captured(7);
             static const QRegularExpression explicitAt(QStringLiteral("^(-?\\d+) (-?\\d+)$"));
             if (const auto a = explicitAt.match(where); a.hasMatch())
-                e.arrowAt = QPoint(a.captured(2).toInt(), a.captured(1).toInt());   // top, left
+                e.arrowAt = QPoint(a.captured(2).toInt(), a.captured(1).toInt());   // written TOP LEFT
             else
                 e.arrowTarget = where;
             s.m_entries.push_back(e);
@@ -255,11 +288,10 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
                             fail(QStringLiteral("arrow of a key event needs a target"));
                         aim = *r;
                     }
-                    const QPoint p = arrowFor(pending->arrow, aim);
-                    at = QPoint(p.y(), p.x());
+                    at = arrowFor(pending->arrow, aim);
                 }
                 step.arrow = StepArrow{StepScript::arrowFolder() + StepScript::arrowFileName(pending->arrow),
-                                       StepScript::arrowFolder() + StepScript::arrowMaskName(pending->arrow), at.x(), at.y()};
+                                       StepScript::arrowFolder() + StepScript::arrowMaskName(pending->arrow), at.y(), at.x()};
             }
             result.steps.push_back(step);
             pending = nullptr;
@@ -346,9 +378,7 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
                     fail(QStringLiteral("unknown key '%1'").arg(e.args));
                 if (w.size() > 1 && w[1] == QLatin1String("shift")) {
                     k->shift = 1;
-                    if (k->text.size() == 1)
-                        k->text = k->text.toUpper() == k->text && k->code == 186 ? QStringLiteral(":")
-                            : k->code == 189 ? QStringLiteral("_") : k->text.toUpper();
+                    k->text = shifted(*k);
                 }
                 key(*k);
             } else if (v == QLatin1String("type")) {

@@ -27,7 +27,7 @@ public:
         std::optional<QRect> location;
         QString arrow;            // direction code, empty for none
         QString arrowTarget;      // named target the arrow points at
-        std::optional<QPoint> arrowAt;   // explicit top, left
+        std::optional<QPoint> arrowAt;   // explicit position: x left, y top
         QStringList narration;
     };
 

@@ -1,0 +1,207 @@
+#include "store/LessonTableBuilder.h"
+
+#include "platform/DbfTable.h"
+#include "platform/HostPath.h"
+#include "platform/TableField.h"
+#include "store/FrameStore.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace {
+
+const QString kSecondFrameScratch = QStringLiteral("c:\\sth.jpg");
+const QString kTutorialDirectory = QStringLiteral("e:\\tutorial");
+const QString kDoneDirectory = QStringLiteral("e:\\done_new\\");
+
+int lastSeparator(const QString& path)
+{
+    return std::max(path.lastIndexOf(QLatin1Char('\\')), path.lastIndexOf(QLatin1Char('/')));
+}
+
+// Joins a directory and a file name with one separator.
+QString joined(const QString& directory, const QString& name)
+{
+    if (directory.endsWith(QLatin1Char('/')) || directory.endsWith(QLatin1Char('\\')))
+        return directory + name;
+    return directory + QLatin1Char('/') + name;
+}
+
+// A file copy that refuses to replace its destination; the outcome is not
+// reported, as with the template copies of a store that already exists.
+void copyIfAbsent(const QString& source, const QString& destination)
+{
+    const QString hostDestination = HostPath::toHost(destination);
+    if (QFileInfo::exists(hostDestination))
+        return;
+    QFile::copy(HostPath::toHost(source), hostDestination);
+}
+
+// Rolls back an insert or edit that did not reach its post, so that a failed
+// load never leaves the table half-way through a change.
+class PendingChange {
+public:
+    explicit PendingChange(DbfTable& table)
+        : m_table(table)
+    {
+    }
+    ~PendingChange()
+    {
+        if (!m_posted) {
+            try {
+                m_table.cancel();
+            } catch (...) {
+                // The table was not editing; nothing to undo.
+            }
+        }
+    }
+    void post()
+    {
+        m_table.post();
+        m_posted = true;
+    }
+
+private:
+    DbfTable& m_table;
+    bool m_posted = false;
+};
+
+class FileRemover {
+public:
+    explicit FileRemover(const QString& path)
+        : m_hostPath(HostPath::toHost(path))
+    {
+    }
+    ~FileRemover() { QFile::remove(m_hostPath); }
+
+private:
+    QString m_hostPath;
+};
+
+} // namespace
+
+LessonTableBuilder::LessonTableBuilder(DbfTable& table, TableField& gr, TableField& m)
+    : m_table(table)
+    , m_gr(gr)
+    , m_m(m)
+{
+}
+
+void LessonTableBuilder::recordStartupDirectory()
+{
+    setStartupDirectory(QDir::currentPath());
+}
+
+void LessonTableBuilder::setStartupDirectory(const QString& directory)
+{
+    m_startupDirectory = directory;
+    if (!m_startupDirectory.endsWith(QLatin1Char('/')) && !m_startupDirectory.endsWith(QLatin1Char('\\')))
+        m_startupDirectory += QLatin1Char('/');
+}
+
+QString LessonTableBuilder::directoryOf(const QString& chosenPath)
+{
+    const int cut = lastSeparator(chosenPath);
+    if (cut < 0)
+        return QString();
+    // A drive root keeps its separator ("C:\"), and so does the host root.
+    if (cut == 0 || (cut == 2 && chosenPath.at(1) == QLatin1Char(':')))
+        return chosenPath.left(cut + 1);
+    return chosenPath.left(cut);
+}
+
+QString LessonTableBuilder::baseNameOf(const QString& chosenPath)
+{
+    QString name = chosenPath.mid(lastSeparator(chosenPath) + 1);
+    name.chop(4);
+    return name;
+}
+
+void LessonTableBuilder::openStore(const QString& directory)
+{
+    FrameStore::open(m_table, directory);
+}
+
+void LessonTableBuilder::insert(const QString& chosenPath)
+{
+    const QString directory = directoryOf(chosenPath);
+    m_frameFiles.setDirectory(directory);
+
+    copyIfAbsent(m_startupDirectory + QStringLiteral("ori\\test.dbf"), joined(directory, QStringLiteral("simu.dbf")));
+    copyIfAbsent(m_startupDirectory + QStringLiteral("ori\\test.dbt"), joined(directory, QStringLiteral("simu.dbt")));
+
+    openStore(directory);
+
+    // The list was taken when the directory was chosen: frames are named so
+    // that this order is the recording order.
+    const QString frameDirectory = m_frameFiles.directory();
+    for (const QString& name : m_frameFiles.items()) {
+        m_table.insert();
+        PendingChange change(m_table);
+        m_gr.loadFromFile(joined(frameDirectory, name));
+        change.post();
+    }
+}
+
+void LessonTableBuilder::scripts(const QString& chosenPath)
+{
+    const QString directory = directoryOf(chosenPath);
+    m_frameFiles.setDirectory(directory);
+    openStore(directory);
+
+    const QString base = joined(m_frameFiles.directory(), baseNameOf(chosenPath));
+
+    {
+        m_table.edit(); // on an empty store this starts record 1
+        PendingChange change(m_table);
+        m_m.loadFromFile(base + QStringLiteral(".dat"));
+        change.post();
+    }
+
+    if (m_table.recordCount() <= 1) {
+        // A part with one frame still needs a record 2 for its step script:
+        // it repeats the first frame.
+        const FileRemover remover(kSecondFrameScratch);
+        m_gr.saveToFile(kSecondFrameScratch);
+        m_table.insert();
+        PendingChange change(m_table);
+        m_gr.loadFromFile(kSecondFrameScratch);
+        change.post();
+    } else {
+        m_table.next();
+    }
+
+    m_table.edit();
+    PendingChange change(m_table);
+    m_m.loadFromFile(base + QStringLiteral(".lsn"));
+    change.post();
+}
+
+int LessonTableBuilder::recordCount() const
+{
+    return m_table.recordCount();
+}
+
+int LessonTableBuilder::moveFiles()
+{
+    m_scriptFiles.setDirectory(kTutorialDirectory);
+    int moved = 0;
+    for (const QString& name : m_scriptFiles.items()) {
+        QString base = name;
+        base.chop(4);
+        const QString from = kTutorialDirectory + QLatin1Char('\\') + base;
+        const QString to = kDoneDirectory + base + QStringLiteral("\\jpgs\\") + base;
+        for (const QLatin1String extension : {QLatin1String(".lsn"), QLatin1String(".dat")}) {
+            const QString source = HostPath::toHost(from + extension);
+            const QString target = HostPath::toHost(to + extension);
+            // A move never replaces a file already filed, and never creates
+            // the frame folder: either would hide a mistake of the author.
+            if (!QFileInfo::exists(source) || QFileInfo::exists(target)
+                || !QFileInfo(QFileInfo(target).path()).isDir())
+                continue;
+            if (QFile::rename(source, target))
+                ++moved;
+        }
+    }
+    return moved;
+}
