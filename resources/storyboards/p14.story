@@ -43,9 +43,8 @@ down canvas@110,130
 item RADIO_BUTTON1 radio 110 130 90 16
 selitem RADIO_BUTTON1
 node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1 : radio
-node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON1 : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON1 : radiobutton
 select Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON1
-prop Item Type = Radio Button
 tool Select
 
 step 'Radio Buttons/Description' at 330 240
@@ -80,9 +79,8 @@ click tool:Radio Button
 down canvas@110,150
 item RADIO_BUTTON2 radio 110 150 90 16
 selitem RADIO_BUTTON2
-node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON2 : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON2 : radiobutton
 select Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON2
-prop Item Type = Radio Button
 tool Select
 up canvas@200,166
 click item:RADIO_BUTTON2
@@ -104,9 +102,8 @@ click tool:Radio Button
 down canvas@110,170
 item RADIO_BUTTON3 radio 110 170 90 16
 selitem RADIO_BUTTON3
-node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON3 : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON3 : radiobutton
 select Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON3
-prop Item Type = Radio Button
 tool Select
 up canvas@200,186
 click item:RADIO_BUTTON3
