@@ -14,9 +14,9 @@ node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
 node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
-node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radio
-node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radio
-node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
 expand Forms/ORDERS/Blocks/ORDERS/Items
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Windows/WINDOW1 : window
