@@ -1,6 +1,7 @@
 #include "store/DemoCourse.h"
 
 #include "content/ScriptLibrary.h"
+#include "content/storyboard/FrameRenderer.h"
 #include "platform/AppError.h"
 #include "platform/DbfTable.h"
 #include "platform/TableField.h"
@@ -10,10 +11,6 @@
 #include <QDir>
 #include <QFile>
 
-#if __has_include("content/storyboard/FrameRenderer.h")
-#include "content/storyboard/FrameRenderer.h"
-#define LW_HAVE_FRAME_RENDERER 1
-#endif
 
 namespace DemoCourse {
 namespace {
@@ -91,12 +88,10 @@ QDate courseDate()
 FrameSource defaultFrames()
 {
     return [](const Catalogue::PartEntry& part, const FrameSink& sink) {
-#ifdef LW_HAVE_FRAME_RENDERER
         if (Storyboard::hasBuiltIn(part.code)) {
             FrameRenderer::renderPart(part.code, sink);
             return;
         }
-#endif
         StandInFrames::render(part, sink);
     };
 }
