@@ -40,9 +40,7 @@ const char kReadme[] =
     "----------------------\r\n"
     "1.dbf            a small table the player opens to check that tables work\r\n"
     "ori\\test.dbf     the empty template every frame store is copied from\r\n"
-    "master\\<part>\\   one frame store per part (simu.dbf with simu.dbt)\r\n"
-    "\r\n"
-    "Some parts show plain stand-in screens until their recordings are drawn.\r\n";
+    "master\\<part>\\   one frame store per part (simu.dbf with simu.dbt)\r\n";
 
 void writeWhole(const QString& path, const QByteArray& bytes)
 {
