@@ -71,7 +71,7 @@ TEST(AuthorCommandsTest, FailuresAndWrongUsageGiveTheirExitCodes)
     };
     const Case cases[] = {
         {{"insert", root.file("nowhere/x.jpg")}, 1, "I/O error 3"},
-        {{"scripts"}, 2, "usage: lessonwright-author scripts FILE"},
+        {{"scripts"}, 2, "scripts FILE"},
         {{"check", root.file("empty")}, 1, "problem(s)"},
         {{"move-files"}, 1, "I/O error 3"},
     };

@@ -130,6 +130,21 @@ TEST_F(BuilderTest, InsertWithoutFramesLeavesAnEmptyStoreCopiedFromTheTemplate)
     EXPECT_TRUE(QFileInfo::exists(frame("simu.dbt")));
 }
 
+TEST_F(BuilderTest, InsertFillsTheCopyOfAReadOnlyTemplate)
+{
+    // A template on a disc is read-only; the store copied from it is not.
+    for (const char* name : {"ori/test.dbf", "ori/test.dbt"})
+        QFile::setPermissions(root.file(name), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther);
+    addFrames({"a.jpg"});
+    Bench bench(root.path());
+    bench.builder.insert(frame("a.jpg"));
+    EXPECT_EQ(bench.builder.recordCount(), 1);
+    // Permission bits, not access checks: tests may run as root.
+    for (const char* name : {"simu.dbf", "simu.dbt"})
+        EXPECT_TRUE(QFile::permissions(frame(name)) & QFile::WriteOwner) << name;
+    EXPECT_FALSE(QFile::permissions(root.file("ori/test.dbf")) & QFile::WriteOwner);
+}
+
 TEST_F(BuilderTest, InsertWithoutTemplateOrStoreFailsOnOpening)
 {
     addFrames({"a.jpg"});
