@@ -89,8 +89,8 @@ step 'Static LOVs/Creating Record Groups' at 20 20 arrow D
 click btn:OK
 hide
 node Forms/ORDERS/Record Groups/RECORD_GROUP1 : recordgroup
-node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications/CODE : column
-node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications/NAME : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/CODE : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME : column
 expand Forms/ORDERS/Record Groups
 select Forms/ORDERS/Record Groups/RECORD_GROUP1
 prop Record Group Type = Static
@@ -115,20 +115,20 @@ click prop:Record Group Query
 click prop:Record Group Fetch Size
 
 step 'Static LOVs/Column Names' at 330 220 arrow L
-> Column Specifications keeps the definition of each column: its name, its data type and its length, together with the static values.
-click prop:Column Specifications
+> Column Definitions keeps the definition of each column: its name, its data type and its length, together with the static values.
+click prop:Column Definitions
 
 step 'Static LOVs/Column Names' at 330 260
 > The columns also show in the navigator. Expand All on the Navigator menu opens every node below the record group.
 nc menu:Navigator
 up menu:Navigator/Expand All
 expand Forms/ORDERS/Record Groups/RECORD_GROUP1
-expand Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications
+expand Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions
 
 step 'Static LOVs/Column Names' at 330 260 arrow R
-> CODE and NAME are listed under Column Specifications. These names are how the LOV refers to the columns later, in its column mapping.
-click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications/CODE
-click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications/NAME
+> CODE and NAME are listed under Column Definitions. These names are how the LOV refers to the columns later, in its column mapping.
+click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/CODE
+click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME
 click node:Forms/ORDERS/Record Groups/RECORD_GROUP1
 
 step 'Static LOVs' at 330 260 arrow R

@@ -53,7 +53,7 @@ step 'LOVs Based on Query/Record Groups' at 140 346 arrow L
 click btn:OK
 hide
 node Forms/ORDERS/Record Groups/RECORD_GROUP1 : recordgroup
-node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications/NAME : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME : column
 expand Forms/ORDERS/Record Groups
 select Forms/ORDERS/Record Groups/RECORD_GROUP1
 prop Record Group Type = Query
@@ -82,17 +82,17 @@ click prop:Name
 click prop:Comment
 
 step 'LOVs Based on Query/Column Names' at 330 220 arrow L
-> Column Specifications was filled from the query: one column, NAME, with the data type and length of the NAME column of the view.
-click prop:Column Specifications
+> Column Definitions was filled from the query: one column, NAME, with the data type and length of the NAME column of the view.
+click prop:Column Definitions
 nc menu:Navigator
 up menu:Navigator/Expand All
 expand Forms/ORDERS/Record Groups/RECORD_GROUP1
-expand Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications
+expand Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions
 
 step 'LOVs Based on Query/Column Names' at 330 260 arrow R
-> In the navigator, NAME sits under Column Specifications. In a query group the column names come from the select list, so an alias written after a column in the query would become the column name instead.
-click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications/NAME
-click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Specifications
+> In the navigator, NAME sits under Column Definitions. In a query group the column names come from the select list, so an alias written after a column in the query would become the column name instead.
+click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME
+click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions
 click node:Forms/ORDERS/Record Groups/RECORD_GROUP1
 
 step 'LOVs Based on Query' at 330 260

@@ -40,14 +40,14 @@ click fld:Query Text
 click btn:OK
 hide
 node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
-node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Specifications/CUSTOMER_ID : item
-node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Specifications/NAME : item
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/NAME : item
 expand Forms/ORDERS_FORM/Record Groups
 select Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1
 prop Record Group Type = Query
 prop Record Group Query = SELECT customer_id, name FROM customers ORDER BY name
 click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1
-click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Specifications
+click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions
 click prop:Record Group Type
 click prop:Record Group Query
 click prop:Record Group Fetch Size
