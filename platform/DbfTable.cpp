@@ -369,10 +369,12 @@ struct OpenTable {
             throw AppError(QStringLiteral("Table %1 stores memos as text ended by 0x1A and cannot hold these bytes")
                                .arg(dbfText));
         }
-        // Never write below the end of the file, whatever the header says:
-        // old blocks are never overwritten.
+        // New memos go at the end of the file, whatever the header says:
+        // never below it, so old blocks are never overwritten, and never
+        // beyond it, where a damaged next-free number would send the write
+        // terabytes out and leave a huge sparse file.
         const quint64 fileBlocks = quint64((dbtSize + blockSize - 1) / blockSize);
-        const quint64 block = std::max<quint64>({quint64(nextFree), fileBlocks, 1});
+        const quint64 block = std::max<quint64>(fileBlocks, 1);
         const std::int64_t n = bytes.size();
         std::int64_t used = n + 1; // level IV: data and 0x1F; level III: data and 1A 1A
         if (levelIV)

@@ -16,6 +16,28 @@ QString& appTitle()
     return t;
 }
 
+// Everything runs on the user-interface thread, so plain counters do.
+int& openBoxes()
+{
+    static int n = 0;
+    return n;
+}
+
+int& suppressed()
+{
+    static int n = 0;
+    return n;
+}
+
+// Marks a box as open for as long as the sink runs, however it returns.
+class OpenBox {
+public:
+    OpenBox() { ++openBoxes(); }
+    ~OpenBox() { --openBoxes(); }
+    OpenBox(const OpenBox&) = delete;
+    OpenBox& operator=(const OpenBox&) = delete;
+};
+
 } // namespace
 
 ErrorPresenter::Sink ErrorPresenter::setSink(Sink newSink)
@@ -35,12 +57,21 @@ QString ErrorPresenter::withFullStop(const QString& message)
 void ErrorPresenter::show(const QString& message)
 {
     const QString text = withFullStop(message);
-    if (sink()) {
-        sink()(title(), text);
+    if (!sink()) {
+        // No window system sink installed (command-line use): standard error.
+        std::fprintf(stderr, "%s\n", qPrintable(text));
         return;
     }
-    // No window system sink installed (command-line use): standard error.
-    std::fprintf(stderr, "%s\n", qPrintable(text));
+    if (openBoxes() > 0) {
+        // Reached from a timer tick inside the open box's event loop.
+        ++suppressed();
+        std::fprintf(stderr, "%s (not shown: an error box is open)\n", qPrintable(text));
+        return;
+    }
+    const OpenBox box;
+    // A copy, so a sink that replaces the sink while it runs stays alive.
+    const Sink show = sink();
+    show(title(), text);
 }
 
 QString ErrorPresenter::title()
@@ -51,4 +82,14 @@ QString ErrorPresenter::title()
 void ErrorPresenter::setTitle(const QString& title)
 {
     appTitle() = title;
+}
+
+bool ErrorPresenter::isShowing()
+{
+    return openBoxes() > 0;
+}
+
+int ErrorPresenter::suppressedCount()
+{
+    return suppressed();
 }

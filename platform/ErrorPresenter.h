@@ -6,6 +6,13 @@
 
 // Shows a failure to the user. The real program installs a message-box sink at
 // start-up; tests install a recorder so nothing blocks.
+//
+// At most one error box is open at a time. The box is modal, but timer ticks
+// keep arriving inside it; a failure that repeats on every tick (a frame
+// store that went bad in the middle of a part) would otherwise open a new box
+// over the last one every second. A failure reported while a box is open is
+// therefore not shown as another box: it is counted and written to standard
+// error, and the box that is open stands for it.
 class ErrorPresenter {
 public:
     using Sink = std::function<void(const QString& title, const QString& text)>;
@@ -22,4 +29,9 @@ public:
     // The title of every error box: the application title.
     static QString title();
     static void setTitle(const QString& title);
+
+    // True while the sink is showing a box.
+    static bool isShowing();
+    // Failures that arrived while a box was open, since start-up.
+    static int suppressedCount();
 };

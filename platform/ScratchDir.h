@@ -9,6 +9,8 @@
 class ScratchDir {
 public:
     // Owns the directory for the lifetime of the program (one per process).
+    // Never throws: when the directory cannot be made, the reason goes to
+    // standard error and every later use reports it (see path()).
     class Session {
     public:
         Session();
@@ -18,6 +20,7 @@ public:
     };
 
     // The directory; creates it on first use when no Session made it yet.
+    // AppError "Cannot create file <folder>: <reason>" when it cannot.
     static QString path();
 
     // Removes the directory and everything in it.

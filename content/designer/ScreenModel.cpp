@@ -447,8 +447,13 @@ void ScreenModel::click(const QString& t)
     } else if (t.startsWith(QLatin1String("node:"))) {
         m_selectedNode = t.mid(5);
         m_selectedProp.clear();
+        if (m_focus.startsWith(QLatin1String("val:")))
+            m_focus.clear();
     } else if (t.startsWith(QLatin1String("prop:"))) {
+        // Clicking a property's name ends the edit of another value.
         m_selectedProp = t.mid(5);
+        if (m_focus.startsWith(QLatin1String("val:")))
+            m_focus.clear();
     } else if (t.startsWith(QLatin1String("val:"))) {
         m_selectedProp = t.mid(4);
         setFocus(t);
