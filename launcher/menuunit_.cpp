@@ -15,6 +15,8 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPixmap>
+#include <QResource>
 #include <QScreen>
 #include <QStyledItemDelegate>
 #include <QTimer>
@@ -73,6 +75,23 @@ QStringList itemTexts(const QListWidget* list)
     return texts;
 }
 
+// The title screen, rendered at build time into raw 600 x 450 RGB32 pixels
+// (drawing it, or decoding a compressed copy, was most of a start's work);
+// drawn here only when the resource is missing or damaged.
+QPixmap titlePixmap()
+{
+    constexpr int kWidth = 600;
+    constexpr int kHeight = 450;
+    const QResource raw(QStringLiteral(":/artwork/title.rgb32"));
+    if (raw.isValid() && raw.compressionAlgorithm() == QResource::NoCompression
+        && raw.size() == qint64(kWidth) * kHeight * 4) {
+        // The resource's bytes are used in place; the pixmap takes a copy.
+        const QImage pixels(raw.data(), kWidth, kHeight, kWidth * 4, QImage::Format_RGB32);
+        return QPixmap::fromImage(pixels);
+    }
+    return QPixmap::fromImage(Artwork::titleScreen());
+}
+
 } // namespace
 
 TMainf::TMainf(QWidget* parent)
@@ -94,12 +113,7 @@ TMainf::TMainf(QWidget* parent)
     // centred in it; a colour from its edges fills any margin.
     Image1 = new QLabel(client);
     Image1->setAlignment(Qt::AlignCenter);
-    // Rendered at build time (drawing it is most of a start's work); drawn
-    // here only when the resource is missing.
-    QPixmap title(QStringLiteral(":/artwork/title.png"));
-    if (title.isNull())
-        title = QPixmap::fromImage(Artwork::titleScreen());
-    Image1->setPixmap(title);
+    Image1->setPixmap(titlePixmap());
     Image1->setAutoFillBackground(true);
     QPalette edge = Image1->palette();
     edge.setColor(QPalette::Window, QColor(12, 44, 70));
