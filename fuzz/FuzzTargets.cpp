@@ -178,6 +178,12 @@ void table(const std::uint8_t* data, std::size_t size)
         || !writeBytes(dir + QStringLiteral("/simu.dbt"), in.dbt, in.dbtSize))
         return;
     const std::vector<QByteArray> fields = declaredFields(in.dbf, in.dbfSize);
+    // Half of the inputs walk the table with its records in memory, the
+    // other half read each record from the file.
+    DbfTable::setRecordCacheLimit(size % 2 == 0 ? -1 : 0);
+    struct DefaultCache {
+        ~DefaultCache() { DbfTable::setRecordCacheLimit(-1); }
+    } restore;
 
     DbfTable t;
     t.setDatabaseName(dir);
