@@ -34,28 +34,15 @@ int toInt(const QString& text)
         negative = text.at(i) == QLatin1Char('-');
         ++i;
     }
-    int base = 10;
-    if (i < n && text.at(i) == QLatin1Char('$')) {
-        base = 16;
-        ++i;
-    } else if (i + 1 < n && text.at(i) == QLatin1Char('0')
-               && (text.at(i + 1) == QLatin1Char('x') || text.at(i + 1) == QLatin1Char('X'))) {
-        base = 16;
-        i += 2;
-    }
     if (i >= n)
         return fail();
-    // Stop once past the int range; the sign is applied at the end.
     qint64 value = 0;
     for (; i < n; ++i) {
-        const int digit = text.at(i).digitValue() >= 0 && text.at(i).unicode() < 128
-            ? text.at(i).digitValue()
-            : (base == 16 && QStringLiteral("abcdef").contains(text.at(i).toLower())
-                   ? 10 + (text.at(i).toLower().unicode() - 'a')
-                   : -1);
-        if (digit < 0 || digit >= base)
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
             return fail();
-        value = value * base + digit;
+        value = value * 10 + (c - u'0');
+        // Stop once past the int range; the sign is applied below.
         if (value > qint64(std::numeric_limits<int>::max()) + 1)
             return fail();
     }

@@ -16,8 +16,8 @@ int pos(const QString& needle, const QString& text);
 QString copy(const QString& text, int start, int count);
 
 // The decimal integer written in text: leading blanks and a sign allowed,
-// "$" or "0x" for hexadecimal, nothing after the digits. Anything else throws
-// AppError "'<text>' is not a valid integer value".
+// nothing after the digits. Anything else throws AppError
+// "'<text>' is not a valid integer value".
 int toInt(const QString& text);
 
 } // namespace PlayerText

@@ -32,6 +32,7 @@ Tsimu_form* simu_form = nullptr;
 
 namespace {
 
+const QString kWebAddress = QStringLiteral("www.korvane-publishing.example");
 const QString kOn = QStringLiteral("ON");
 const QString kDone = QStringLiteral("Done");
 
@@ -103,13 +104,13 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     , lsnlist(ScriptLibrary::lines(QStringLiteral("proj10"), QStringLiteral("ListBox24")))
     , m_partTarget(std::make_unique<PlayerPartTarget>(*this))
 {
-    setWindowTitle(QStringLiteral("Lessonwright - Korvane Publishing Inc. - www.korvane-publishing.example"));
+    setWindowTitle(QStringLiteral("Lessonwright - Korvane Publishing Inc. - ") + kWebAddress);
 
     QMenuBar* menu = menuBar();
     save1 = menu->addAction(QStringLiteral("Run"));
     Close1 = menu->addAction(QStringLiteral("Close"));
     Minimiz1 = menu->addAction(QStringLiteral("Minimize"));
-    me1 = menu->addAction(QStringLiteral("www.korvane-publishing.example"));
+    me1 = menu->addAction(kWebAddress);
     connect(save1, &QAction::triggered, this, [this] { save1Click(); });
     connect(Close1, &QAction::triggered, this, [this] { Close1Click(); });
     connect(Minimiz1, &QAction::triggered, this, [this] { Minimiz1Click(); });

@@ -1,6 +1,7 @@
 #include "store/DemoCourse.h"
 
 #include "content/ScriptLibrary.h"
+#include "content/storyboard/FrameRenderer.h"
 #include "platform/AppError.h"
 #include "platform/DbfTable.h"
 #include "platform/TableField.h"
@@ -10,10 +11,6 @@
 #include <QDir>
 #include <QFile>
 
-#if __has_include("content/storyboard/FrameRenderer.h")
-#include "content/storyboard/FrameRenderer.h"
-#define LW_HAVE_FRAME_RENDERER 1
-#endif
 
 namespace DemoCourse {
 namespace {
@@ -43,9 +40,7 @@ const char kReadme[] =
     "----------------------\r\n"
     "1.dbf            a small table the player opens to check that tables work\r\n"
     "ori\\test.dbf     the empty template every frame store is copied from\r\n"
-    "master\\<part>\\   one frame store per part (simu.dbf with simu.dbt)\r\n"
-    "\r\n"
-    "Some parts show plain stand-in screens until their recordings are drawn.\r\n";
+    "master\\<part>\\   one frame store per part (simu.dbf with simu.dbt)\r\n";
 
 void writeWhole(const QString& path, const QByteArray& bytes)
 {
@@ -91,12 +86,10 @@ QDate courseDate()
 FrameSource defaultFrames()
 {
     return [](const Catalogue::PartEntry& part, const FrameSink& sink) {
-#ifdef LW_HAVE_FRAME_RENDERER
         if (Storyboard::hasBuiltIn(part.code)) {
             FrameRenderer::renderPart(part.code, sink);
             return;
         }
-#endif
         StandInFrames::render(part, sink);
     };
 }

@@ -34,7 +34,11 @@ void copyIfAbsent(const QString& source, const QString& destination)
     const QString hostDestination = HostPath::toHost(destination);
     if (QFileInfo::exists(hostDestination))
         return;
-    QFile::copy(HostPath::toHost(source), hostDestination);
+    if (!QFile::copy(HostPath::toHost(source), hostDestination))
+        return;
+    // A template read from a disc is read-only; its copy is the store the
+    // builder is about to fill.
+    QFile::setPermissions(hostDestination, QFile::permissions(hostDestination) | QFile::WriteOwner);
 }
 
 // Rolls back an insert or edit that did not reach its post, so that a failed

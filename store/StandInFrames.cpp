@@ -41,7 +41,8 @@ QColor partColour(const Catalogue::PartEntry& part)
 
 QImage drawFrame(const Catalogue::PartEntry& part, int index, int events, const std::optional<EventRecord>& record)
 {
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    // Drawn straight in the encoder's pixel layout: no conversion pass per frame.
+    QImage image(kWidth, kHeight, QImage::Format_RGBX8888);
     image.fill(QColor(0, 128, 128));
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing, false);

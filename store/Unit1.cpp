@@ -77,6 +77,9 @@ TProForm::TProForm(QWidget* parent)
     DBGrid1->setHorizontalHeaderLabels({QStringLiteral("Record"), QStringLiteral("GR bytes"), QStringLiteral("M")});
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->verticalHeader()->hide();
+    DBGrid1->setColumnWidth(0, 46);
+    DBGrid1->setColumnWidth(1, 56);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
 
     Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Insert"), {336, 32, 75, 25});
     FileListBox1 = makeList(this, QStringLiteral("FileListBox1"), {8, 24, 145, 97});

@@ -1,6 +1,7 @@
 #include "tools/AuthorCli.h"
 
 #include "platform/AppError.h"
+#include "tools/BuilderCommands.h"
 #include "tools/TableTool.h"
 
 #include <algorithm>
@@ -69,5 +70,6 @@ AuthorCli AuthorCli::withStandardCommands()
 {
     AuthorCli cli;
     TableTool::registerCommands(cli);
+    BuilderCommands::registerCommands(cli);
     return cli;
 }

@@ -6,12 +6,10 @@
 #include "store/CourseChecker.h"
 #include "store/DemoCourse.h"
 #include "store/LessonTableBuilder.h"
+#include "tools/AuthorCli.h"
 
 #include <QDir>
 #include <QFileInfo>
-
-#include <functional>
-#include <new>
 
 namespace BuilderCommands {
 namespace {
@@ -43,25 +41,6 @@ QString chosenFile(const QString& path)
     if (QFileInfo(path).isDir())
         return QDir(path).filePath(QStringLiteral("*"));
     return path;
-}
-
-struct Entry {
-    const char* name;
-    int args;
-    const char* usage;
-    std::function<void(const QStringList&, QIODevice&)> run;
-};
-
-const std::vector<Entry>& entries()
-{
-    static const std::vector<Entry> table = {
-        {"insert", 1, "insert PATH", insert},
-        {"scripts", 1, "scripts FILE", scripts},
-        {"move-files", 0, "move-files", moveFiles},
-        {"demo-course", 1, "demo-course DIR", demoCourse},
-        {"check", 1, "check ROOT", check},
-    };
-    return table;
 }
 
 } // namespace
@@ -113,30 +92,19 @@ void check(const QStringList& args, QIODevice& out)
     writeLine(out, QStringLiteral("clean: %1 parts, %2 records").arg(result.parts).arg(result.records));
 }
 
-std::optional<int> run(const QStringList& args, QIODevice& out, QIODevice& err)
+void registerCommands(AuthorCli& cli)
 {
-    if (args.isEmpty())
-        return std::nullopt;
-    for (const Entry& entry : entries()) {
-        if (args.first() != QLatin1String(entry.name))
-            continue;
-        if (args.size() - 1 != entry.args) {
-            writeLine(err, QStringLiteral("usage: lessonwright-author %1").arg(QLatin1String(entry.usage)));
-            return 2;
-        }
-        try {
-            entry.run(args.mid(1), out);
-            return 0;
-        } catch (const AppError& e) {
-            writeLine(err, e.message());
-        } catch (const std::bad_alloc&) {
-            writeLine(err, QStringLiteral("Out of memory"));
-        } catch (const std::exception& e) {
-            writeLine(err, QString::fromLocal8Bit(e.what()));
-        }
-        return 1;
-    }
-    return std::nullopt;
+    const auto add = [&](const char* name, const char* arguments, const char* summary, int args,
+                         void (*command)(const QStringList&, QIODevice&)) {
+        cli.add({QLatin1String(name), QLatin1String(arguments), QLatin1String(summary), args, args, command});
+    };
+    add("insert", "PATH",
+        "build PATH's frame store from its *.jpg frames (PATH: a file in the frame folder, or the folder); "
+        "template ori\\test.dbf below the current directory", 1, insert);
+    add("scripts", "FILE", "load FILE's base name + .dat into M of record 1 and + .lsn into M of record 2", 1, scripts);
+    add("move-files", "", "move e:\\tutorial\\<base>.lsn and .dat into e:\\done_new\\<base>\\jpgs\\", 0, moveFiles);
+    add("demo-course", "DIR", "write a complete demo course into DIR (new or empty)", 1, demoCourse);
+    add("check", "ROOT", "check every part's frame store of the course in ROOT; one line per problem", 1, check);
 }
 
 } // namespace BuilderCommands

@@ -3,7 +3,7 @@
 #include <QIODevice>
 #include <QStringList>
 
-#include <optional>
+class AuthorCli;
 
 // The lesson-store window's builder commands for the command line, plus the
 // demo course and the course checker:
@@ -27,9 +27,7 @@ void demoCourse(const QStringList& args, QIODevice& out);
 // Problems go to out; throws AppError("N problem(s)") when there are any.
 void check(const QStringList& args, QIODevice& out);
 
-// Runs args (command first) when the command is one of the above; returns
-// the exit status (0 done, 1 failed, 2 wrong usage), or nothing when the
-// command belongs to someone else.
-std::optional<int> run(const QStringList& args, QIODevice& out, QIODevice& err);
+// Adds the five commands to the authoring tool.
+void registerCommands(AuthorCli& cli);
 
 } // namespace BuilderCommands

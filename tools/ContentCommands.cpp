@@ -27,16 +27,7 @@ Storyboard loadBoard(const QString& what)
 
 int renderPart(const QString& what, const QString& dir)
 {
-    if (!QDir().mkpath(dir))
-        throw AppError(QStringLiteral("Cannot create directory %1").arg(dir));
-    int count = 0;
-    FrameRenderer::renderStoryboard(loadBoard(what), [&](int index, const QByteArray& jpeg) {
-        const QString path = QDir(dir).filePath(QStringLiteral("%1.jpg").arg(index, 4, 10, QLatin1Char('0')));
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size())
-            throw AppError(QStringLiteral("Cannot create file %1").arg(path));
-        ++count;
-    });
+    const int count = FrameRenderer::writeFrames(loadBoard(what), dir);
     std::printf("%d frames written to %s\n", count, qPrintable(dir));
     return 0;
 }
@@ -80,11 +71,11 @@ std::optional<int> runContentCommand(int argc, char* argv[])
         {"show-part", 1, "show-part CODE|FILE.story"},
         {"check-part", 1, "check-part CODE|FILE.story"},
     };
-    const auto* spec = std::find_if(std::begin(known), std::end(known), [&](const auto& k) { return command == QLatin1String(k.name); });
-    if (spec == std::end(known))
+    const auto* entry = std::find_if(std::begin(known), std::end(known), [&](const auto& k) { return command == QLatin1String(k.name); });
+    if (entry == std::end(known))
         return std::nullopt;
-    if (args.size() != spec->count) {
-        std::fprintf(stderr, "usage: lessonwright-author %s\n", spec->usage);
+    if (args.size() != entry->count) {
+        std::fprintf(stderr, "usage: lessonwright-author %s\n", entry->usage);
         return 2;
     }
     // Frames are drawn with fonts, which need a GUI application; no window

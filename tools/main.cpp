@@ -1,6 +1,5 @@
 #include "platform/ScratchDir.h"
 #include "tools/AuthorCli.h"
-#include "tools/BuilderCommands.h"
 #include "tools/ContentCommands.h"
 
 #include <QFile>
@@ -38,8 +37,5 @@ int main(int argc, char* argv[])
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)
         || !err.open(stderr, QIODevice::WriteOnly | QIODevice::Unbuffered))
         return 1;
-    const QStringList args = app.arguments().mid(1);
-    if (const auto rc = BuilderCommands::run(args, out, err))
-        return *rc;
-    return AuthorCli::withStandardCommands().run(args, out, err);
+    return AuthorCli::withStandardCommands().run(app.arguments().mid(1), out, err);
 }

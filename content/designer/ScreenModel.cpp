@@ -447,8 +447,13 @@ void ScreenModel::click(const QString& t)
     } else if (t.startsWith(QLatin1String("node:"))) {
         m_selectedNode = t.mid(5);
         m_selectedProp.clear();
+        if (m_focus.startsWith(QLatin1String("val:")))
+            m_focus.clear();
     } else if (t.startsWith(QLatin1String("prop:"))) {
+        // Clicking a property's name ends the edit of another value.
         m_selectedProp = t.mid(5);
+        if (m_focus.startsWith(QLatin1String("val:")))
+            m_focus.clear();
     } else if (t.startsWith(QLatin1String("val:"))) {
         m_selectedProp = t.mid(4);
         setFocus(t);
@@ -626,8 +631,16 @@ void ScreenModel::layoutNavigator(const QRect& client, std::vector<ScreenElement
 void ScreenModel::layoutPalette(const QRect& client, std::vector<ScreenElement>& out) const
 {
     const NavNode* n = m_selectedNode.isEmpty() ? nullptr : node(m_selectedNode);
-    QString head = n ? n->kind + QStringLiteral(": ") + n->name : QStringLiteral("(no object)");
-    head[0] = head[0].toUpper();
+    static const QMap<QString, QString> kindNames = {
+        {"module", "Form Module"}, {"radio", "Radio Group"}, {"radiobutton", "Radio Button"},
+        {"recordgroup", "Record Group"}, {"checkbox", "Check Box"}, {"lov", "LOV"},
+        {"attribute", "Visual Attribute"}, {"button", "Push Button"}, {"list", "List Item"},
+        {"text", "Boilerplate Text"}, {"image", "Image Item"},
+    };
+    QString kind = n ? kindNames.value(n->kind, n->kind) : QString();
+    if (!kind.isEmpty())
+        kind[0] = kind[0].toUpper();
+    const QString head = n ? kind + QStringLiteral(": ") + n->name : QStringLiteral("(no object)");
     out.push_back({QString(), QStringLiteral("palhead"), QRect(client.x(), client.y(), client.width(), 18), head, 0, 0});
     if (!n)
         return;

@@ -83,7 +83,8 @@ QColor iconColor(const QString& kind)
 {
     if (kind == QLatin1String("module")) return QColor(0, 128, 0);
     if (kind == QLatin1String("block")) return QColor(0, 0, 192);
-    if (kind == QLatin1String("item")) return QColor(0, 128, 128);
+    static const QStringList items = {"item", "button", "radio", "radiobutton", "checkbox", "list", "image", "text"};
+    if (items.contains(kind)) return QColor(0, 128, 128);
     if (kind == QLatin1String("canvas")) return QColor(192, 128, 0);
     if (kind == QLatin1String("window")) return QColor(128, 0, 128);
     if (kind == QLatin1String("trigger")) return QColor(192, 0, 0);

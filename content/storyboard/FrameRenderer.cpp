@@ -3,6 +3,10 @@
 #include "content/designer/ScreenPainter.h"
 #include "platform/AppError.h"
 
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+
 #include <turbojpeg.h>
 
 #include <memory>
@@ -36,6 +40,27 @@ void renderStoryboard(const Storyboard& board, const FrameSink& sink)
 void renderPart(const QString& code, const FrameSink& sink)
 {
     renderStoryboard(Storyboard::builtIn(code), sink);
+}
+
+int writeFrames(const Storyboard& board, const QString& dir)
+{
+    if (!QDir().mkpath(dir))
+        throw AppError(QStringLiteral("Cannot create directory %1").arg(dir));
+    int count = 0;
+    renderStoryboard(board, [&](int index, const QByteArray& jpeg) {
+        const QString path = QDir(dir).filePath(QStringLiteral("%1.jpg").arg(index, 4, 10, QLatin1Char('0')));
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(jpeg) != jpeg.size())
+            throw AppError(QStringLiteral("Cannot create file %1").arg(path));
+        ++count;
+    });
+    static const QRegularExpression numbered(QStringLiteral("^(\\d{4})\\.jpg$"));
+    for (const QString& name : QDir(dir).entryList(QDir::Files)) {
+        const auto m = numbered.match(name);
+        if (m.hasMatch() && m.captured(1).toInt() >= count && !QFile::remove(QDir(dir).filePath(name)))
+            throw AppError(QStringLiteral("Cannot delete file %1").arg(QDir(dir).filePath(name)));
+    }
+    return count;
 }
 
 } // namespace FrameRenderer

@@ -26,4 +26,10 @@ void renderStoryboard(const Storyboard& board, const FrameSink& sink);
 // part has none.
 void renderPart(const QString& code, const FrameSink& sink);
 
+// Writes the frames of a storyboard as dir/0000.jpg, 0001.jpg, ... in
+// recording order and removes numbered frames left from a longer earlier
+// run, since the table builder takes every JPEG of the folder. Returns the
+// number of frames.
+int writeFrames(const Storyboard& board, const QString& dir);
+
 } // namespace FrameRenderer

@@ -6,7 +6,15 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace {
+
+// A failure already tied to its storyboard line, passed on unchanged.
+class LineError : public AppError {
+public:
+    using AppError::AppError;
+};
 
 const QStringList kActions = {
     QStringLiteral("click"), QStringLiteral("down"), QStringLiteral("up"), QStringLiteral("nc"),
@@ -102,6 +110,24 @@ EventRecord keyRecord(const KeyStroke& k)
     return r;
 }
 
+bool printableAscii(const QString& text)
+{
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 32 && c.unicode() < 127; });
+}
+
+// The player reads narration as step-script lines, so a line that looks
+// like the end of a step or the start of another would cut the step short.
+QString unsafeNarration(const QString& text)
+{
+    if (!printableAscii(text))
+        return QStringLiteral("narration holds a character outside printable ASCII");
+    if (text == QLatin1String("!"))
+        return QStringLiteral("a narration line \"!\" would end the step");
+    if (text.startsWith(QLatin1String("%Screen =")) || text.startsWith(QLatin1String("$$$$$$ Step")))
+        return QStringLiteral("a narration line may not look like a step line");
+    return {};
+}
+
 } // namespace
 
 Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
@@ -116,12 +142,12 @@ Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
         if (raw.startsWith(QLatin1Char('>'))) {
             if (s.m_entries.empty() || s.m_entries.back().kind != Entry::Kind::Step)
                 fail(i, QStringLiteral("narration outside a step"));
-            if (raw == QLatin1String(">"))
-                s.m_entries.back().narration << QString();
-            else if (raw.startsWith(QLatin1String("> ")))
-                s.m_entries.back().narration << raw.mid(2);
-            else
+            if (raw != QLatin1String(">") && !raw.startsWith(QLatin1String("> ")))
                 fail(i, QStringLiteral("narration lines begin with \"> \""));
+            const QString text = raw.mid(2);
+            if (const QString why = unsafeNarration(text); !why.isEmpty())
+                fail(i, why);
+            s.m_entries.back().narration << text;
             continue;
         }
         const QString line = raw.trimmed();
@@ -148,6 +174,8 @@ Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
                 fail(i, QStringLiteral("step 'Topic' [at X Y [W H]] [arrow DIR [TOP LEFT | TARGET]]"));
             e.kind = Entry::Kind::Step;
             e.topic = m.captured(1);
+            if (!printableAscii(e.topic))
+                fail(i, QStringLiteral("topic holds a character outside printable ASCII"));
             if (!m.captured(2).isEmpty()) {
                 e.location = QRect(m.captured(2).toInt(), m.captured(3).toInt(),
                                    m.captured(4).isEmpty() ? kDefaultBox.width() : m.captured(4).toInt(),
@@ -206,13 +234,13 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
     ScreenModel::Input lastInput = ScreenModel::Input::Down;
 
     auto fail = [&](const QString& what) {
-        throw AppError(QStringLiteral("%1 line %2: %3").arg(m_name.isEmpty() ? QStringLiteral("storyboard") : m_name)
+        throw LineError(QStringLiteral("%1 line %2: %3").arg(m_name.isEmpty() ? QStringLiteral("storyboard") : m_name)
                            .arg(current ? current->line : 0).arg(what));
     };
-    auto resolve = [&](const QString& spec, QString* target) -> std::pair<QPoint, QRect> {
+    auto resolve = [&](const QString& where, QString* target) -> std::pair<QPoint, QRect> {
         // "TARGET" or "TARGET +DX,+DY": the centre of the target, moved.
         static const QRegularExpression offset(QStringLiteral("^(.*) ([+-]\\d+),([+-]?\\d+)$"));
-        QString name = spec.trimmed();
+        QString name = where.trimmed();
         QPoint delta;
         if (const auto m = offset.match(name); m.hasMatch()) {
             name = m.captured(1);
@@ -283,9 +311,9 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
         lastKeyText = keyText;
         lastInput = input;
     };
-    auto mouse = [&](int message, const QString& spec) {
+    auto mouse = [&](int message, const QString& where) {
         QString target;
-        const auto [p, rect] = resolve(spec, &target);
+        const auto [p, rect] = resolve(where, &target);
         EventRecord r;
         r.message = message;
         r.eventName = EventScript::eventNameFor(message);
@@ -310,6 +338,8 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
         if (e.kind == Entry::Kind::Command) {
             try {
                 model.command(e.verb, e.args);
+            } catch (const LineError&) {
+                throw;
             } catch (const AppError& err) {
                 fail(err.message());
             }
@@ -388,9 +418,10 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
             } else if (v == QLatin1String("keyframe")) {
                 keyFrameNext = true;
             }
+        } catch (const LineError&) {
+            throw;
         } catch (const AppError& err) {
-            if (err.message().contains(QLatin1String(" line ")))
-                throw;
+            // The screen model's reasons get the storyboard line added.
             fail(err.message());
         }
     }

@@ -4,6 +4,7 @@
 part p20d1
 
 caption Form Designer - [ORDERS_FORM]
+status Connected to shop as demo
 window layout 250 63 390 397
 window navigator 0 63 250 397
 node Forms/ORDERS_FORM : module
@@ -12,7 +13,9 @@ expand Forms/ORDERS_FORM
 node Forms/ORDERS_FORM/Blocks/CONTROL : block
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
-node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND : button
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED : trigger
 node Forms/ORDERS_FORM/Blocks/ORDERS : block
 expand Forms/ORDERS_FORM/Blocks
@@ -20,12 +23,25 @@ expand Forms/ORDERS_FORM/Blocks/CONTROL
 expand Forms/ORDERS_FORM/Blocks/CONTROL/Items
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 canvas CANVAS1 540 340
-item CUSTOMER_ID textitem 90 20 70 18
-item CUSTOMER_NAME textitem 170 20 150 18
-item FIND button 90 50 60 20 Find
-item ORDER_ID textitem 20 110 60 18
-item ORDER_DATE textitem 90 110 80 18
-item AMOUNT textitem 180 110 80 18
+item FRAME1 frame 10 6 500 80
+item CUSTOMER_ID textitem 90 28 70 18
+item LOV_BUTTON button 164 28 22 18 ...
+item CUSTOMER_NAME textitem 192 28 170 18
+item FIND button 380 28 60 20 Find
+item ORDERS_FRAME frame 10 96 500 150 Orders
+item ORDER_ID_PROMPT text 20 104 70 16 Order Id
+item ORDER_DATE_PROMPT text 96 104 90 16 Order Date
+item AMOUNT_PROMPT text 192 104 90 16 Amount
+item ORDER_ID textitem 20 120 70 18
+item ORDER_DATE textitem 96 120 90 18
+item AMOUNT textitem 192 120 90 18
+item ORDER_ID_2 textitem 20 142 70 18 ORDER_ID
+item ORDER_DATE_2 textitem 96 142 90 18 ORDER_DATE
+item AMOUNT_2 textitem 192 142 90 18 AMOUNT
+item ORDER_ID_3 textitem 20 164 70 18 ORDER_ID
+item ORDER_DATE_3 textitem 96 164 90 18 ORDER_DATE
+item AMOUNT_3 textitem 192 164 90 18 AMOUNT
+item TOTAL textitem 192 256 90 18
 
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers
@@ -39,7 +55,7 @@ code line    'customer_id = :control.customer_id');
 code line EXECUTE_QUERY;
 
 step 'Orders of the chosen customer' at 215 300 arrow NE
-> The Find button's trigger gives the ORDERS block a WHERE condition on the customer chosen in the control block and queries it, so only that customer's orders appear. Compile it from the Program menu.
+> Opened again, the Find button's trigger now sets a WHERE condition before the query: DEFAULT_WHERE of ORDERS compares its CUSTOMER_ID with the customer chosen in the control block, so only that customer's orders appear. Compile it from the Program menu.
 nc menu:Program
 up menu:Program/Compile
 show compiled

@@ -4,6 +4,7 @@
 part p20e
 
 caption Form Designer - [ORDERS_FORM]
+status Connected to shop as demo
 window navigator 0 63 250 397
 node Forms/ORDERS_FORM : module
 expand Forms
@@ -20,14 +21,26 @@ prop Database Item = No
 prop Width = 80
 window layout 0 63 640 397
 canvas CANVAS1 540 340
-item CUSTOMER_ID textitem 90 20 70 18
-item CUSTOMER_NAME textitem 170 20 150 18
-item FIND button 90 50 60 20 Find
-item ORDER_ID textitem 20 110 60 18
-item ORDER_DATE textitem 90 110 80 18
-item AMOUNT textitem 180 110 80 18
-item TOTAL_PROMPT text 100 252 70 16 Total
-item TOTAL textitem 180 250 80 18 1,250.00
+item FRAME1 frame 10 6 500 80
+item CUSTOMER_ID textitem 90 28 70 18
+item LOV_BUTTON button 164 28 22 18 ...
+item CUSTOMER_NAME textitem 192 28 170 18
+item FIND button 380 28 60 20 Find
+item ORDERS_FRAME frame 10 96 500 150 Orders
+item ORDER_ID_PROMPT text 20 104 70 16 Order Id
+item ORDER_DATE_PROMPT text 96 104 90 16 Order Date
+item AMOUNT_PROMPT text 192 104 90 16 Amount
+item ORDER_ID textitem 20 120 70 18
+item ORDER_DATE textitem 96 120 90 18
+item AMOUNT textitem 192 120 90 18
+item ORDER_ID_2 textitem 20 142 70 18 ORDER_ID
+item ORDER_DATE_2 textitem 96 142 90 18 ORDER_DATE
+item AMOUNT_2 textitem 192 142 90 18 AMOUNT
+item ORDER_ID_3 textitem 20 164 70 18 ORDER_ID
+item ORDER_DATE_3 textitem 96 164 90 18 ORDER_DATE
+item AMOUNT_3 textitem 192 164 90 18 AMOUNT
+item TOTAL_PROMPT text 140 258 50 16 Total
+item TOTAL textitem 192 256 90 18
 
 click item:TOTAL
 nc menu:Tools

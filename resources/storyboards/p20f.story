@@ -4,6 +4,7 @@
 part p20f
 
 caption Form Designer - [ORDERS_FORM]
+status Connected to shop as demo
 window navigator 0 63 250 397
 window layout 0 63 640 397
 node Forms/ORDERS_FORM : module

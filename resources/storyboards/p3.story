@@ -15,7 +15,7 @@ step 'Creating a Basic Form'
 > Then the wizards build a block and its layout, and you adjust that layout by hand.
 click node:Forms
 
-step 'Create empty form module' arrow U 4 38
+step 'Create empty form module' arrow U 38 4
 > Every form starts as a form module, the file that holds all of its objects. New modules are made from the File menu.
 nc menu:File
 
@@ -49,15 +49,15 @@ step 'Set design preferences' arrow L
 up menu:Edit/Preferences...
 show preferences
 
-step 'Set design preferences' at 215 10 arrow R
+step 'Set design preferences' at 150 5 340 100 arrow R
 > The General tab lists what the designer does for you automatically. Save Before Building stores the module each time you compile it, so an interrupted session never costs you your work.
 click chk:Save Before Building
 
-step 'Set design preferences' at 215 10
+step 'Set design preferences' at 150 5 340 100
 > Generate Before Running compiles the form each time you run it, so the form you test always includes your latest changes.
 click chk:Generate Before Running
 
-step 'Set design preferences' at 215 10 arrow D
+step 'Set design preferences' at 150 5 340 100 arrow D
 > The other tabs hold further groups of preferences: Runtime sets the options used when the designer runs your form for a test, and Wizards can hide the welcome pages of the wizards once you know them well.
 click tab:Runtime
 click tab:Wizards
@@ -68,28 +68,28 @@ step 'Set design preferences' at 0 10 arrow NW
 click btn:OK
 hide
 
-step 'Connect to database' arrow U 4 38
+step 'Connect to database' arrow U 38 4
 > The wizards read the tables of the database, so the designer must be connected before you use them. Open the File menu and choose Connect.
 nc menu:File
 up menu:File/Connect...
 show connect
 
-step 'Connect to database' at 215 250 arrow R
+step 'Connect to database' at 215 320 arrow R
 > Click in the User Name box and type the name of your database account. This course uses the account student.
 click fld:User Name
 type student
 
-step 'Connect to database' at 215 250 arrow R
+step 'Connect to database' at 215 320 arrow R
 > The password comes next. Capital letters count in a password, so type it exactly as it was given to you: Forms_3.
 click fld:Password
 type Forms_3
 
-step 'Connect to database' at 215 250 arrow R
+step 'Connect to database' at 215 320 arrow R
 > The Database box names the database you want to reach; for this course it is course.
 click fld:Database
 type course
 
-step 'Connect to database' at 215 250 arrow SE
+step 'Connect to database' at 215 320 arrow SE
 > Press Connect. The dialog closes and the status line confirms that the designer is connected.
 click btn:Connect
 hide
@@ -104,24 +104,24 @@ step 'Use data block wizard' at 330 250 arrow L
 up menu:Tools/Data Block Wizard...
 show blockwelcome
 
-step 'Use data block wizard' at 215 320
+step 'Use data block wizard' at 110 2 346 96
 > The wizard opens with a welcome page that explains what it does. Next goes on to the first question.
 click btn:Next >
 swap blocktype
 
-step 'Use data block wizard' at 215 300 arrow R
+step 'Use data block wizard' at 110 2 346 96 arrow R
 > A block can be based on a table or view, or on stored procedures. A table is the usual choice for a first form.
 click opt:Table or View
 click btn:Next >
 swap blocktable
 
-step 'Use data block wizard' at 215 330 arrow L
+step 'Use data block wizard' at 110 2 346 96 arrow L
 > Now the wizard needs the table. Browse lists the tables your account can use; choose ORDERS, and its columns appear under Available Columns.
 click btn:Browse...
 set Table or View = ORDERS
 rows Available Columns = ORDER_ID | ORDER_DATE | CUSTOMER_ID | STATUS | TOTAL
 
-step 'Use data block wizard' at 215 330
+step 'Use data block wizard' at 110 2 346 96
 > The double arrow moves every column to Database Items, so each one becomes an item of the block. A single arrow moves only the selected column.
 click btn:>>
 rows Available Columns =
@@ -129,7 +129,7 @@ rows Database Items = ORDER_ID | ORDER_DATE | CUSTOMER_ID | STATUS | TOTAL
 click btn:Next >
 swap blockfinish
 
-step 'Use data block wizard' at 215 320 arrow R
+step 'Use data block wizard' at 110 2 346 96 arrow R
 > The wizard can hand over to the Layout Wizard straight away, which places the new items on a canvas. Keep that choice and press Finish.
 click opt:Create the data block, then call the Layout Wizard
 click btn:Finish
@@ -137,14 +137,14 @@ swap layoutwelcome
 node Forms/MODULE1/Blocks/ORDERS : block
 expand Forms/MODULE1/Blocks
 
-step 'Use data block wizard' at 215 320
+step 'Use data block wizard' at 110 2 346 96
 > The Layout Wizard starts with its own welcome page. Press Next to choose where the items go.
 click btn:Next >
 swap layoutcanvas
 set Canvas = (New Canvas)
 set Type = Content
 
-step 'Use data block wizard' at 215 300
+step 'Use data block wizard' at 110 2 346 96
 > A new content canvas will hold the items. A content canvas fills its window, which makes it the right kind for the main screen of a form.
 click btn:Next >
 swap layoutitems
@@ -152,7 +152,7 @@ set Data Block = ORDERS
 rows Available Items = ORDER_ID | ORDER_DATE | CUSTOMER_ID | STATUS | TOTAL
 set Item Type = Text Item
 
-step 'Use data block wizard' at 215 330 arrow R
+step 'Use data block wizard' at 110 2 346 96 arrow R
 > Choose which items to display. All five are wanted on this form, so move them all to Displayed Items.
 click btn:>>
 rows Available Items =
@@ -161,30 +161,30 @@ click btn:Next >
 swap layoutprompts
 rows Items = Order Id | Order Date | Customer Id | Status | Total
 
-step 'Use data block wizard' at 215 320 arrow D
+step 'Use data block wizard' at 110 2 346 96 arrow D
 > The wizard turns each column name into a prompt, the label the user reads beside the item. The prompts can be changed here or later in the Layout Editor.
 click row:Items/Order Date
 click btn:Next >
 swap layoutstyle
 
-step 'Use data block wizard' at 215 320 arrow R
+step 'Use data block wizard' at 110 2 346 96 arrow R
 > A Form layout shows one record at a time with each prompt to the left of its item. A Tabular layout shows several records as rows under a line of prompts.
 click opt:Form
 click btn:Next >
 swap layoutrows
 
-step 'Use data block wizard' at 215 320 arrow R
+step 'Use data block wizard' at 110 2 346 96 arrow R
 > The items are placed inside a frame, and the frame can carry a title. Type Orders so the user knows what the screen shows.
 click fld:Frame Title
 type Orders
 
-step 'Use data block wizard' at 215 320
+step 'Use data block wizard' at 110 2 346 96
 > One record displayed is right for a Form layout. Press Next to reach the last page of the wizard.
 click btn:Next >
 swap layoutfinish
 
-step 'Use data block wizard' at 215 320
-> Finish builds everything the two wizards have collected: the canvas CANVAS1, the window that shows it, the frame with its title, and one text item with a prompt for each of the five columns of ORDERS. The new objects also appear in the Object Navigator under the block, and the Layout Editor opens so you can see the result.
+step 'Use data block wizard' at 110 2 346 96
+> Finish builds what the two wizards have collected: a canvas, a frame with its title and one text item with a prompt for each column. The Layout Editor then opens on the result.
 click btn:Finish
 hide
 node Forms/MODULE1/Blocks/ORDERS/Items/ORDER_ID : item
@@ -210,37 +210,37 @@ item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 80 18
 
-step 'Layout editor' at 360 250
+step 'Layout editor' at 360 280
 > The Layout Editor shows the canvas CANVAS1 as the user will see it at run time. The frame titled Orders surrounds the five text items, each with its prompt on the left. Everything the wizard placed here is an ordinary object that you can select, move, resize and change, and nothing you do here changes the table in the database. The tool palette on the left holds the tools for drawing new items, text and graphics.
 click item:ORDER_ID
 
-step 'Layout editor' at 360 250
+step 'Layout editor' at 360 280
 > Clicking an item selects it. Here the pointer moves on to ORDER_DATE; the handles around the selected item show which object the Property Palette would now describe.
 click item:ORDER_DATE
 
-step 'Layout editor' at 360 250
+step 'Layout editor' at 360 280
 > The Select tool is the one to use for choosing and moving objects on the canvas. It is active whenever no drawing tool is chosen.
 click tool:Select
 
-step 'Modifying layout' at 360 250 arrow R
+step 'Modifying layout' at 360 280 arrow R
 > The wizard made every item the same width, but a customer id needs less room than the others. Dragging the right edge of CUSTOMER_ID makes it narrower.
 drag item:CUSTOMER_ID +38,+0 => canvas@160,93
 item CUSTOMER_ID textitem 110 84 50 18
 selitem CUSTOMER_ID
 
-step 'Modifying layout' at 360 250
+step 'Modifying layout' at 360 280
 > The total of an order is easier to read with more space. Drag its right edge out the same way to widen TOTAL.
 drag item:TOTAL +38,+0 => canvas@230,149
 item TOTAL textitem 110 140 120 18
 selitem TOTAL
 
-step 'Modifying layout' at 360 250 arrow SW
+step 'Modifying layout' at 360 280 arrow SW
 > Objects move by dragging from their middle. Here the STATUS prompt moves down a little so it lines up with its item.
 drag item:STATUS_PROMPT => canvas@64,124
 item STATUS_PROMPT text 24 116 80 16 Status
 selitem STATUS_PROMPT
 
-step 'Modifying layout' at 360 250 arrow D
+step 'Modifying layout' at 360 280 arrow D
 > The frame can be resized like any other object. Making it narrower removes the empty space the wizard left on its right.
 drag item:FRAME1 +148,+0 => canvas@260,95
 item FRAME1 frame 10 10 250 170 Orders
@@ -249,7 +249,7 @@ selitem FRAME1
 click canvas@400,260
 selitem
 
-step 'Layout editor' at 360 250
-> Clicking the title bar of the Object Navigator brings it to the front. The ORDERS block now lists its five items, and the canvas and the window have appeared in their groups. In the next lesson you save, compile and run this form.
+step 'Layout editor' at 360 280
+> Clicking the title bar of the Object Navigator brings it to the front. Everything the wizards made is listed here as well: the ORDERS block with its five items, the canvas CANVAS1 under Canvases and the window WINDOW1 that shows it under Windows. You can select any of these objects in the navigator just as you select them on the canvas. In the next lesson you save, compile and run this form.
 nc win:navigator
 front navigator

@@ -44,18 +44,18 @@ rows Folders = forms | menus | libraries | reports
 set File name = module1.fmb
 set Save as type = Forms (*.fmb)
 
-step 'Save' at 215 10 arrow R
+step 'Save' at 140 5 346 118 arrow R
 > Form modules are kept in files with the extension fmb, as the Save as type box shows. Double-click the forms folder to store the file there.
 click fld:Save as type
 dclick row:Folders/forms
 
-step 'Save' at 215 10 arrow R
+step 'Save' at 140 5 346 118 arrow R
 > Replace the temporary name in the File name box with a name that describes the form. The designer adds the fmb extension for you.
 click fld:File name
 type orders
 
-step 'Save' at 215 10 arrow L
-> Press Save to write the file.
+step 'Save' at 140 5 346 118 arrow L
+> Press Save to write the module to orders.fmb.
 click btn:Save
 hide
 rename Forms/MODULE1 = ORDERS
@@ -72,7 +72,7 @@ step 'Compile'
 nc menu:Program
 
 step 'Compile' arrow L
-> Choose Compile.
+> Choose Compile to check the module that is now called ORDERS.
 up menu:Program/Compile
 show compiled
 
@@ -86,7 +86,7 @@ step 'Generate'
 nc menu:File
 
 step 'Generate' arrow L
-> Point to Administration to open its menu.
+> Point to Administration to open the menu of commands that produce files from the module.
 up menu:File/Administration
 
 step 'Generate' arrow R

@@ -129,6 +129,10 @@ TEST(Storyboard, MistakesNameTheirLine)
         {"unknown key", {"click node:Forms", "key F1"}},
         {"hide without dialog", {"click node:Forms", "hide"}},
         {"menu item of a closed menu", {"up menu:File/Save"}},
+        {"narration that ends the step", {"step 'a'", "> !", "click node:Forms"}},
+        {"narration that opens a step", {"step 'a'", "> %Screen =  3", "click node:Forms"}},
+        {"typographic quote", {"step 'a'", QStringLiteral("> it\u2019s"), "click node:Forms"}},
+        {"topic outside ASCII", {QStringLiteral("step 'caf\u00e9'"), "> a", "click node:Forms"}},
     };
     for (const auto& c : cases) {
         try {
@@ -178,6 +182,22 @@ TEST(ScreenModel, EventsChangeTheScreen)
     EXPECT_FALSE(m.target("fld:User Name").has_value());
 }
 
+TEST(ScreenModel, PropertyEditsEndWhenAnotherRowIsClicked)
+{
+    ScreenModel m;
+    m.command("window", "palette 300 63 340 397");
+    m.command("node", "Forms/M : module");
+    m.command("select", "Forms/M");
+    m.event(ScreenModel::Input::Up, "val:Name");
+    for (const char* k : {"O", "R", "D"})
+        m.event(ScreenModel::Input::Key, QString(), k);
+    EXPECT_EQ(m.propertyValue("Forms/M", "Name"), QStringLiteral("ORD")) << "typing replaces the value";
+    m.event(ScreenModel::Input::Up, "prop:Comment");
+    EXPECT_TRUE(m.focus().isEmpty());
+    m.event(ScreenModel::Input::Key, QString(), "X");
+    EXPECT_EQ(m.propertyValue("Forms/M", "Name"), QStringLiteral("ORD"));
+}
+
 TEST(ScreenModel, TargetsStayOnTheScreen)
 {
     ScreenModel m;
@@ -207,6 +227,18 @@ TEST(FrameRenderer, FramesAreDeterministicJpegs)
     const QImage decoded = QImage::fromData(first[3], "JPEG");
     EXPECT_EQ(decoded.size(), QSize(640, 480));
     EXPECT_NE(first[2], first[3]) << "the File menu opens between frames 2 and 3";
+}
+
+TEST(FrameRenderer, WriteFramesLeavesOnlyThisRunsFrames)
+{
+    TempCurrentDir dir;
+    QDir().mkpath(dir.file("frames"));
+    writeFile(dir.file("frames/0007.jpg"), "stale");
+    writeFile(dir.file("frames/notes.txt"), "kept");
+    const Storyboard b = Storyboard::parse(board({"click node:Forms"}), "t");
+    EXPECT_EQ(FrameRenderer::writeFrames(b, dir.file("frames")), 2);
+    EXPECT_EQ(QDir(dir.file("frames")).entryList(QDir::Files), (QStringList{"0000.jpg", "0001.jpg", "notes.txt"}));
+    EXPECT_TRUE(readFile(dir.file("frames/0001.jpg")).startsWith("\xff\xd8"));
 }
 
 TEST(LibraryBuilder, ExportWritesEveryListWithCrLf)

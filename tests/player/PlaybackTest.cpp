@@ -135,7 +135,7 @@ TEST_F(PlaybackTest, FewerFramesThanEventsRepeatTheLastAndNextStopsAtTheEnd)
 
 TEST_F(PlaybackTest, BadEventLineSkipsTheRestOfTheStepButNotTheNext)
 {
-    simu_form->datlist = script({mouseEvent(0, 10, 10), {"# 0001  Mouse:513 X=0x0 Y=abc Event:Left_Button_Down", "", ""},
+    simu_form->datlist = script({mouseEvent(0, 10, 10), {"# 0001  Mouse:513 X=010 Y=abc Event:Left_Button_Down", "", ""},
                                  mouseEvent(2, 50, 60)});
     CourseBuilder::makeStore("p4a", colours(2, 3));
     openStore("p4a");

@@ -27,6 +27,10 @@ protected:
         ProForm = new TProForm;
         simu_form = new Tsimu_form;
         popupform = new Tpopupform;
+        // The player starts out holding a real part's scripts; tests give
+        // their own, and play without narration unless they ask for it.
+        simu_form->datlist.clear();
+        simu_form->lsnlist.clear();
     }
 
     void TearDown() override

@@ -1,0 +1,132 @@
+# Lesson 15: Data Elements - Check boxes
+# A check box that records whether an order has been paid: drawn, named,
+# labelled, given its two values and an initial value, and tried.
+part p15
+
+caption Form Designer - [ORDERS]
+node Forms/ORDERS : module
+expand Forms
+expand Forms/ORDERS
+node Forms/ORDERS/Blocks/ORDERS : block
+expand Forms/ORDERS/Blocks
+expand Forms/ORDERS/Blocks/ORDERS
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
+expand Forms/ORDERS/Blocks/ORDERS/Items
+node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Windows/WINDOW1 : window
+select Forms/ORDERS/Blocks/ORDERS
+window layout 0 63 640 397
+canvas CANVAS1 540 340
+item ORDER_ID_PROMPT text 20 30 80 16 Order Id
+item ORDER_ID textitem 110 28 80 18
+item ORDER_DATE_PROMPT text 20 60 80 16 Order Date
+item ORDER_DATE textitem 110 58 90 18
+item STATUS_PROMPT text 20 90 80 16 Status
+item ORDER_STATUS list 110 88 120 18
+item PAYMENT_PROMPT text 20 130 80 16 Paid by
+item PAY_FRAME frame 100 118 120 78 Payment
+item RADIO_BUTTON1 radio 110 130 90 16 Cash
+item RADIO_BUTTON2 radio 110 150 90 16 Card
+item RADIO_BUTTON3 radio 110 170 90 16 Invoice
+status Ready
+
+step 'Check Boxes'
+> A check box is an item with exactly two states, ticked or not. Each state stands for a value of its own, so a check box suits yes-or-no facts. The ORDERS form gets one that records whether an order has been paid.
+down tool:Check Box
+
+step 'Check Boxes/Description' at 215 240 arrow L
+> Pick the Check Box tool in the tool palette, then drag a small rectangle on the canvas below the payment frame.
+up tool:Check Box
+down canvas@110,210
+item CHECK_BOX1 check 110 210 90 16
+selitem CHECK_BOX1
+node Forms/ORDERS/Blocks/ORDERS/Items/CHECK_BOX1 : checkbox
+select Forms/ORDERS/Blocks/ORDERS/Items/CHECK_BOX1
+tool Select
+up canvas@200,226
+click item:CHECK_BOX1
+
+step 'Check Boxes/Description' at 215 240
+> The designer adds CHECK_BOX1 to the ORDERS block and draws it as a square with its name beside it. Like a radio group, a check box holds data: the value of the ticked or the unticked state is what the form saves in the column. Unlike a radio group, it needs no buttons of its own; the one box is the whole item. Open the Property Palette to set it up.
+nc menu:Tools
+up menu:Tools/Property Palette
+window palette 300 63 340 397
+
+step 'Check Boxes/Properties' at 20 320 arrow R
+> Name the item after its column: click Name and type is_paid.
+click val:Name
+type is_paid{Enter}
+rename Forms/ORDERS/Blocks/ORDERS/Items/CHECK_BOX1 = IS_PAID
+prop Name = IS_PAID
+item IS_PAID check 110 210 90 16
+remove CHECK_BOX1
+selitem IS_PAID
+click prop:Item Type
+
+step 'Check Boxes/Properties' at 20 320 arrow R
+> Label is the text beside the box. Type Paid.
+click val:Label
+type Paid{Enter}
+prop Label = Paid
+item IS_PAID check 110 210 90 16 Paid
+
+step 'Check Boxes/Properties' at 20 320 arrow R
+> Value when Checked is stored when the box is ticked. Type 1.
+click val:Value when Checked
+type 1
+
+step 'Check Boxes/Properties' at 20 320 arrow L prop:Value when Unchecked
+> Value when Unchecked is stored when the box is clear. Type 0.
+click val:Value when Unchecked
+type 0
+
+step 'Check Boxes/Properties' at 20 320 arrow D
+> Check Box Mapping of Other Values says what to show when the column holds neither 1 nor 0: Not Allowed refuses such a record, while Checked or Unchecked shows it in that state.
+click prop:Check Box Mapping of Other Values
+
+step 'Check Boxes/Properties' at 20 320
+> The two values are numbers, so set Data Type to Number.
+click val:Data Type
+prop Data Type = Number
+
+step 'Check Boxes/Properties' at 20 320
+> Initial Value must be one of the two values. Type 0, so that a new order starts unpaid with an empty box.
+click val:Initial Value
+type 0
+click prop:Database Item
+click prop:Displayed
+nc win:layout
+front layout
+
+step 'Check Boxes/Description' at 330 260 arrow SE
+> The canvas now shows the label Paid beside the box.
+click item:IS_PAID
+click item:PAYMENT_PROMPT
+
+step 'Check Boxes/Description' at 330 260
+> Run the form to try the box.
+nc menu:Program
+up menu:Program/Run Form
+item ORDER_STATUS list 110 88 120 18 Pending
+window runtime 40 90 560 300
+
+step 'Check Boxes/Description' at 330 260 arrow U
+> A new order shows the box empty: the item holds 0. Click the box to tick it, and the item holds 1; click again to clear it.
+click run:IS_PAID
+item PAID_TICK text 112 210 9 16 x
+click run:IS_PAID
+remove PAID_TICK
+click run:IS_PAID
+item PAID_TICK text 112 210 9 16 x
+
+step 'Check Boxes/Description' at 215 240
+> The order is marked as paid. Close the running form and save the module with the Save button.
+click win:runtime.close
+close runtime
+remove PAID_TICK
+item ORDER_STATUS list 110 88 120 18
+click tb:Save
+click item:IS_PAID

@@ -1,0 +1,132 @@
+# Lesson 20, part 1: Create Form with Control Block
+# A new form module named ORDERS_FORM, the connection to the database, the
+# title of its window and a first canvas shown in that window.
+part p20
+
+caption Form Designer - [MODULE1]
+window navigator 0 63 300 397
+node Forms/MODULE1 : module
+expand Forms
+select Forms/MODULE1
+status Ready
+
+step 'Create Form with Control Block' at 147 150 346 190
+> This lesson builds a whole form from nothing. Its first block, the control block, is not based on any table: it holds a customer id filled from a list of values, the customer name, a Find button and a total of the orders shown below it.
+> Its second block is based on the ORDERS table and shows only the orders of the customer chosen in the control block.
+> This first part creates the empty form module, connects the designer to the database and prepares the window and the canvas on which both blocks will be drawn. Every form needs at least one window and one canvas before its items can be seen, so these come first, before any block exists.
+> The File menu is where every new form module starts.
+nc menu:File
+
+step 'New Form'
+> New opens a small menu of the kinds of module; the form module is the first of them.
+up menu:File/New
+click menu:File/New/Form
+node Forms/MODULE2 : module
+node Forms/MODULE2/Windows/WINDOW1 : window
+select Forms/MODULE2
+caption Form Designer - [MODULE2]
+
+step 'New Form' arrow L
+> The empty form module MODULE2 appears in the Object Navigator under Forms. Expanding it shows its groups of objects. Blocks, canvases and the other groups are still empty; only Windows holds something, because every new form gets a window.
+click node+:Forms/MODULE2
+nc menu:Tools
+up menu:Tools/Property Palette
+window palette 300 63 340 397
+click prop:Name
+
+step 'New Form' arrow R
+> A name tells you later what the module is for. Click the value of Name and type orders_form; the designer stores names of objects in capitals.
+click val:Name
+type orders_form
+down node:Forms/MODULE2
+rename Forms/MODULE2 = ORDERS_FORM
+select Forms/ORDERS_FORM
+prop Name = ORDERS_FORM
+caption Form Designer - [ORDERS_FORM]
+focus
+up node:Forms/ORDERS_FORM
+again
+click prop:Console Window
+click prop:Coordinate System
+
+step 'Connect to database'
+> The second block will read the ORDERS table, and the list of values will read the customers, so the designer must be connected to the database before they are built. Connect is on the File menu.
+nc menu:File
+up menu:File/Connect...
+show connect
+set Database = shop
+
+step 'Connect to database' arrow R
+> Type the user name and the password of the schema that owns the tables. The Database field already names the shop database, so it stays as it is.
+click fld:User Name
+type demo
+click fld:Password
+type demo
+click fld:Database
+click btn:Connect
+hide
+status Connected to shop as demo
+
+step 'Connect to database' arrow D 399 97
+> The status bar confirms that the designer is now connected. The connection lasts until you disconnect or leave the designer.
+click status -200,+4
+
+step 'Window' arrow L
+> A form is shown in a window. The new module already holds WINDOW1; selecting it puts the properties of the window in the Property Palette.
+click node+:Forms/ORDERS_FORM/Windows
+click node:Forms/ORDERS_FORM/Windows/WINDOW1
+click prop:Window Style
+click prop:Modal
+click prop:X Position
+click prop:Y Position
+click prop:Title
+
+step 'Window' arrow R
+> Title is the text in the title bar of the window while the form runs. Type Order List so that the user knows which form is open.
+click val:Title
+type Order List
+click prop:Width
+click prop:Height
+click prop:Resize Allowed
+click prop:Maximize Allowed
+click prop:Minimize Allowed
+click prop:Move Allowed
+click prop:Visible
+click node:Forms/ORDERS_FORM/Canvases
+
+step 'Canvas' arrow SE
+> Items are drawn on a canvas, and a canvas is seen through a window. With the Canvases node selected, the Create button adds a new canvas to the module.
+click nav:Create
+node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
+expand Forms/ORDERS_FORM/Canvases
+select Forms/ORDERS_FORM/Canvases/CANVAS1
+click prop:Canvas Type
+click prop:Displayed
+click prop:Viewport X Position
+click prop:Bevel
+click prop:Raise on Entry
+click prop:Width
+click prop:Height
+
+step 'Canvas' at 20 300
+> The Window property of CANVAS1 names WINDOW1, the window that shows it. Canvas Type Content means that the canvas fills the whole window instead of lying on top of another canvas.
+click val:Window
+click prop:Name
+click node:Forms/ORDERS_FORM/Windows/WINDOW1
+click prop:Primary Canvas
+click val:Primary Canvas
+prop Primary Canvas = CANVAS1
+click node:Forms/ORDERS_FORM/Canvases/CANVAS1
+
+step 'Canvas'
+> The Layout Editor opens the empty canvas. The next parts draw the control block and the orders block on it; saving the module now keeps the work done so far.
+nc menu:Tools
+up menu:Tools/Layout Editor
+window layout 0 63 640 397
+canvas CANVAS1 540 340
+click tool:Select
+click canvas +60,+40
+click win:navigator
+click node:Forms/ORDERS_FORM/Canvases/CANVAS1
+nc menu:File
+up menu:File/Save

@@ -1,0 +1,134 @@
+# Lesson 20, part 2: First block - no base table
+# The control block CONTROL is built by hand, marked as a block that no
+# table stores, and given three text items: the customer id, the customer
+# name and the total of the orders.
+part p20a
+
+caption Form Designer - [ORDERS_FORM]
+window navigator 0 63 300 397
+window palette 300 63 340 397
+node Forms/ORDERS_FORM : module
+node Forms/ORDERS_FORM/Windows/WINDOW1 : window
+node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
+expand Forms
+expand Forms/ORDERS_FORM
+select Forms/ORDERS_FORM
+prop Name = ORDERS_FORM
+canvas CANVAS1 540 340
+status Connected to shop as demo
+
+click node:Forms/ORDERS_FORM/Blocks
+
+step 'First block - no base table' arrow NE
+> The first block is a control block: it holds the customer, the Find button and the total, but no table stores them. With Blocks selected, Create starts a new block; it is built by hand, because the wizard always asks for a table.
+click nav:Create
+show newblock
+click opt:Build a new data block manually
+click btn:OK
+hide
+node Forms/ORDERS_FORM/Blocks/BLOCK1 : block
+expand Forms/ORDERS_FORM/Blocks
+select Forms/ORDERS_FORM/Blocks/BLOCK1
+click node:Forms/ORDERS_FORM/Blocks/BLOCK1
+scroll palette 0
+click val:Name
+prop Name = CONTROL
+rename Forms/ORDERS_FORM/Blocks/BLOCK1 = CONTROL
+select Forms/ORDERS_FORM/Blocks/CONTROL
+focus
+click prop:Number of Records Displayed
+click prop:Single Record
+click val:Single Record
+prop Single Record = Yes
+
+step 'First block - no base table' arrow R
+> Database Data Block set to No is what makes CONTROL a block without a base table: the form never queries it, inserts into it or locks rows for it, so it needs no table name and no WHERE clause.
+click val:Database Data Block
+prop Database Data Block = No
+click val:Query Data Source Type
+prop Query Data Source Type = None
+scroll palette 6
+click prop:Query Data Source Name
+click prop:Insert Allowed
+click prop:Update Allowed
+click prop:Delete Allowed
+nc menu:Tools
+up menu:Tools/Layout Editor
+window layout 0 63 640 397
+front layout
+click canvas
+
+step 'First block - no base table' arrow L
+> The Text Item tool draws a new item in the current block, which is now CONTROL. Three items are drawn: the customer id, the customer name beside it and, lower down, the total of the orders.
+click tool:Text Item
+drag canvas@90,28 => canvas@160,46
+item TEXT_ITEM1 textitem 90 28 70 18
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1 : item
+selitem TEXT_ITEM1
+click tool:Text Item
+drag canvas@192,28 => canvas@362,46
+item TEXT_ITEM2 textitem 192 28 170 18
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM2 : item
+selitem TEXT_ITEM2
+click tool:Text Item
+drag canvas@192,256 => canvas@282,274
+item TEXT_ITEM3 textitem 192 256 90 18
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM3 : item
+selitem TEXT_ITEM3
+click tool:Select
+nc menu:Tools
+click menu:Tools/Property Palette
+window palette 330 63 310 397
+scroll palette 0
+click item:TEXT_ITEM1
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1
+
+step 'First block - no base table' at 20 290
+> Each item gets a name that says what it holds, CUSTOMER_ID, CUSTOMER_NAME and TOTAL, and Database Item set to No, since no column lies behind any item of a control block. Without that setting the form would look for those columns when it runs.
+scroll palette 0
+click val:Name
+prop Name = CUSTOMER_ID
+rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1 = CUSTOMER_ID
+remove TEXT_ITEM1
+item CUSTOMER_ID textitem 90 28 70 18
+selitem CUSTOMER_ID
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID
+scroll palette 8
+click prop:Data Type
+click val:Database Item
+prop Database Item = No
+click item:TEXT_ITEM2
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM2
+scroll palette 0
+click val:Name
+prop Name = CUSTOMER_NAME
+rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM2 = CUSTOMER_NAME
+remove TEXT_ITEM2
+item CUSTOMER_NAME textitem 192 28 170 18
+selitem CUSTOMER_NAME
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME
+scroll palette 8
+click val:Database Item
+prop Database Item = No
+click item:TEXT_ITEM3
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM3
+scroll palette 0
+click val:Name
+prop Name = TOTAL
+rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM3 = TOTAL
+remove TEXT_ITEM3
+item TOTAL textitem 192 256 90 18
+selitem TOTAL
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL
+scroll palette 8
+click val:Database Item
+prop Database Item = No
+focus
+click prop:Required
+nc menu:File
+up menu:File/Save
+nc menu:Window
+up menu:Window/1 Object Navigator
+front navigator
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items

@@ -1,0 +1,212 @@
+# Lesson 20, part 3: Customer LOV
+# A record group reads the customers, a list of values shows it and copies
+# the chosen customer into the control block, and a small button beside the
+# customer id opens the list.
+part p20b
+
+caption Form Designer - [ORDERS_FORM]
+window navigator 0 63 300 397
+window palette 300 63 340 397
+node Forms/ORDERS_FORM : module
+node Forms/ORDERS_FORM/Blocks/CONTROL : block
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
+node Forms/ORDERS_FORM/Windows/WINDOW1 : window
+node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
+expand Forms
+expand Forms/ORDERS_FORM
+expand Forms/ORDERS_FORM/Blocks
+select Forms/ORDERS_FORM
+canvas CANVAS1 540 340
+item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_NAME textitem 192 28 170 18
+item TOTAL textitem 192 256 90 18
+status Connected to shop as demo
+
+click node:Forms/ORDERS_FORM/Record Groups
+
+step 'Customer LOV' arrow NE
+> A list of values shows rows to pick from, and those rows come from a record group. With Record Groups selected, Create makes the record group of the customers first.
+click nav:Create
+show newrecordgroup
+click opt:Data Retrieved by Query
+click fld:Query Text
+set Query Text = SELECT customer_id, name FROM customers ORDER BY name
+
+step 'Customer LOV' arrow R
+> Data Retrieved by Query fills the record group from a SELECT statement each time the list is opened. This query reads the id and the name of every customer, sorted by name, so a customer added to the table tomorrow appears in the list without any change to the form, which a record group of static values could never do.
+click fld:Query Text
+click btn:OK
+hide
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/NAME : item
+expand Forms/ORDERS_FORM/Record Groups
+select Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1
+prop Record Group Type = Query
+prop Record Group Query = SELECT customer_id, name FROM customers ORDER BY name
+click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1
+click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions
+click prop:Record Group Type
+click prop:Record Group Query
+click prop:Record Group Fetch Size
+click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1
+click node:Forms/ORDERS_FORM/Lists of Values
+
+step 'Customer LOV' arrow L
+> The record group is ready, with one column for the id and one for the name. With Lists of Values selected, Create adds the list itself; it is built by hand here, so each of its properties can be seen.
+click nav:Create
+show newlov
+click opt:Build a new LOV manually
+click btn:OK
+hide
+node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
+expand Forms/ORDERS_FORM/Lists of Values
+select Forms/ORDERS_FORM/Lists of Values/LOV1
+click node:Forms/ORDERS_FORM/Lists of Values/LOV1
+
+step 'Customer LOV' arrow R
+> Title is the caption of the list window the user sees. Type Customers, then choose RECORD_GROUP1 in Record Group so that the list shows the rows of that query.
+click val:Title
+type Customers
+click val:Record Group
+prop Record Group = RECORD_GROUP1
+click prop:Filter Before Display
+click prop:Automatic Refresh
+click prop:Automatic Display
+click prop:Automatic Select
+click val:Automatic Select
+prop Automatic Select = Yes
+click prop:Automatic Position
+click val:Automatic Position
+prop Automatic Position = Yes
+click val:Column Mapping Properties
+show columnmapping
+rows Column Names = CUSTOMER_ID | NAME
+click row:Column Names/CUSTOMER_ID
+set Display Width = 80
+set Column Title = CUSTOMER_ID
+
+step 'Column Mapping' arrow R
+> Return Item names the item that receives the value of the chosen row. For CUSTOMER_ID it is CONTROL.CUSTOMER_ID in the control block; a width of 60 and the column title ID keep the column narrow.
+click fld:Return Item
+type control.customer_id
+click fld:Display Width
+type 60
+click fld:Column Title
+type ID
+click row:Column Names/NAME
+set Return Item =
+set Display Width = 80
+set Column Title = NAME
+
+step 'Column Mapping'
+> The NAME column returns the customer name into CONTROL.CUSTOMER_NAME, picked with Browse instead of typed. It is wider, 150, and its title becomes Name.
+click btn:Browse...
+set Return Item = CONTROL.CUSTOMER_NAME
+click fld:Display Width
+type 150
+click fld:Column Title
+type Name
+click row:Column Names/CUSTOMER_ID
+set Return Item = CONTROL.CUSTOMER_ID
+set Display Width = 60
+set Column Title = ID
+click row:Column Names/NAME
+set Return Item = CONTROL.CUSTOMER_NAME
+set Display Width = 150
+set Column Title = Name
+click btn:OK
+hide
+prop Column Mapping Properties = CUSTOMER_ID, NAME
+prop Return Items = CONTROL.CUSTOMER_ID, CONTROL.CUSTOMER_NAME
+click prop:Return Items
+click prop:Automatic Skip
+click prop:X Position
+click prop:Y Position
+click prop:Width
+click prop:Height
+nc menu:Tools
+up menu:Tools/Layout Editor
+window layout 0 63 640 397
+front layout
+click canvas +100,+80
+
+step 'LOV button' arrow D 193 0
+> The user needs a way to open the list. The Button tool draws a small push button right beside the customer id, inside the control block.
+click tool:Button
+drag canvas@164,28 => canvas@186,46
+item PUSH_BUTTON1 button 164 28 22 18
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 : button
+selitem PUSH_BUTTON1
+click tool:Select
+click item:CUSTOMER_ID
+click item:PUSH_BUTTON1
+nc menu:Tools
+up menu:Tools/Property Palette
+window palette 330 63 310 397
+front palette
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1
+click val:Name
+prop Name = LOV_BUTTON
+rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 = LOV_BUTTON
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON
+remove PUSH_BUTTON1
+item LOV_BUTTON button 164 28 22 18
+selitem LOV_BUTTON
+click val:Label
+type ...
+prop Label = ...
+remove LOV_BUTTON
+item LOV_BUTTON button 164 28 22 18 ...
+selitem LOV_BUTTON
+click prop:Keyboard Navigable
+click val:Keyboard Navigable
+prop Keyboard Navigable = No
+click prop:Width
+click win:layout
+front layout
+
+step 'LOV button' at 230 240
+> The button is named LOV_BUTTON and labelled with three dots, the usual sign for a list. Its code goes in a WHEN-BUTTON-PRESSED trigger, added from Smart Triggers on the Program menu.
+nc menu:Program
+up menu:Program/Smart Triggers
+click menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED : trigger
+window editor 40 90 560 300
+edtitle LOV_BUTTON: WHEN-BUTTON-PRESSED
+focus ed:text
+code line -- Open the list of customers for the customer id
+code line GO_ITEM('CONTROL.CUSTOMER_ID');
+code line IF NOT SHOW_LOV('LOV1') THEN
+code line    MESSAGE('No customer was chosen.');
+code line END IF;
+click ed:text
+
+step 'LOV button' at 230 40
+> GO_ITEM puts the cursor in the customer id, and SHOW_LOV opens LOV1; the chosen row fills both the id and the name, and if the user cancels, a message says so. Compile checks the code before the editor is closed.
+click ed:Compile
+status Compiled successfully
+again
+click ed:Close
+close editor
+focus
+click item:LOV_BUTTON
+click item:CUSTOMER_ID
+click item:CUSTOMER_NAME
+click item:LOV_BUTTON
+nc menu:Program
+up menu:Program/Compile
+show compiled
+click btn:OK
+hide
+nc menu:File
+up menu:File/Save
+click win:navigator
+front navigator
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED

@@ -1,0 +1,156 @@
+# Lesson 20, part 4: Find Button
+# A push button FIND in the control block, its name, label and navigation
+# properties, and a first WHEN-BUTTON-PRESSED trigger that queries the
+# orders block.
+part p20c
+
+caption Form Designer - [ORDERS_FORM]
+window navigator 0 63 300 397
+window layout 0 63 640 397
+node Forms/ORDERS_FORM : module
+node Forms/ORDERS_FORM/Blocks/CONTROL : block
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED : trigger
+node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS_FORM/Windows/WINDOW1 : window
+node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
+expand Forms
+expand Forms/ORDERS_FORM
+expand Forms/ORDERS_FORM/Blocks
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME
+canvas CANVAS1 540 340
+item CUSTOMER_ID textitem 90 28 70 18
+item LOV_BUTTON button 164 28 22 18 ...
+item CUSTOMER_NAME textitem 192 28 170 18
+item TOTAL textitem 192 256 90 18
+status Connected to shop as demo
+
+click item:CUSTOMER_NAME
+selitem CUSTOMER_NAME
+
+step 'Find Button' arrow L
+> The Find button lets the user ask for the orders of the chosen customer. Selecting CUSTOMER_NAME made CONTROL the current block, so the Button tool draws the new button in the control block, to the right of the name.
+click tool:Button
+drag canvas@380,28 => canvas@440,48
+item PUSH_BUTTON1 button 380 28 60 20
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 : button
+selitem PUSH_BUTTON1
+again
+click tool:Select
+click item:PUSH_BUTTON1
+nc menu:Tools
+up menu:Tools/Property Palette
+window palette 330 63 310 397
+front palette
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1
+prop Width = 60
+prop Height = 20
+prop X Position = 380
+prop Y Position = 28
+
+step 'Find Button' arrow R
+> Name is what the code uses to refer to the button, and Label is the text the user reads on it. The button is named FIND and labelled Find.
+click val:Name
+prop Name = FIND
+rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 = FIND
+select Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
+remove PUSH_BUTTON1
+item FIND button 380 28 60 20
+selitem FIND
+click val:Label
+prop Label = Find
+remove FIND
+item FIND button 380 28 60 20 Find
+selitem FIND
+focus
+click prop:Item Type
+click prop:Iconic
+click prop:Default Button
+click prop:Icon Filename
+click prop:Displayed
+click prop:Enabled
+
+step 'Find Button' at 20 280
+> Mouse Navigate set to No means that clicking the button does not move the cursor into it; the cursor stays in the customer id until the trigger moves it. Keyboard Navigable set to No leaves the button out of the Tab order of the control block.
+click val:Mouse Navigate
+prop Mouse Navigate = No
+again
+click val:Keyboard Navigable
+prop Keyboard Navigable = No
+again
+focus
+click prop:Width
+click prop:Height
+click prop:X Position
+click prop:Y Position
+click prop:Canvas
+click prop:Font Name
+click prop:Font Size
+click prop:Foreground Color
+click prop:Background Color
+click prop:Tooltip
+click val:Tooltip
+prop Tooltip = Show the orders of the customer
+focus
+click win:layout
+front layout
+click item:FIND
+nc menu:Program
+up menu:Program/Smart Triggers
+click menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED : trigger
+window editor 40 90 560 300
+edtitle FIND: WHEN-BUTTON-PRESSED
+focus ed:text
+code line -- Query the orders into the second block
+code line GO_BLOCK('ORDERS');
+code line EXECUTE_QUERY;
+
+step 'Find Button' arrow NE
+> The trigger WHEN-BUTTON-PRESSED runs each time the button is clicked. GO_BLOCK moves the cursor to the ORDERS block, built in the next part, and EXECUTE_QUERY fetches its rows; limiting them to the chosen customer comes after that block exists.
+click ed:text
+click ed:Compile
+status Compiled successfully
+again
+click ed:Close
+close editor
+focus
+
+step 'Find Button'
+> Back in the Layout Editor the Find button sits on the line of the customer id and its name. A frame drawn with the Frame tool around that line groups the control block for the eye; then the module is compiled and saved with its new button and trigger.
+click item:CUSTOMER_ID
+click item:LOV_BUTTON
+click item:CUSTOMER_NAME
+click item:FIND
+click item:TOTAL
+click tool:Frame
+drag canvas@10,6 => canvas@510,86
+item FRAME1 frame 10 6 500 80
+selitem FRAME1
+click tool:Select
+click item:FRAME1
+click canvas +100,+60
+nc menu:Program
+up menu:Program/Compile
+show compiled
+click btn:OK
+hide
+nc menu:File
+up menu:File/Save
+click win:navigator
+front navigator
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON
+click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL
