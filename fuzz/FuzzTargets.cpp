@@ -63,7 +63,10 @@ std::vector<QByteArray> declaredFields(const std::uint8_t* dbf, std::size_t size
     std::vector<QByteArray> names;
     for (std::size_t pos = 32; pos + 32 <= size && dbf[pos] != 0x0D; pos += 32) {
         const char* name = reinterpret_cast<const char*>(dbf + pos);
-        names.emplace_back(name, int(qstrnlen(name, 11)));
+        QByteArray field(name, int(qstrnlen(name, 11)));
+        // A name given twice reaches the first field of that name only.
+        if (std::find(names.begin(), names.end(), field) == names.end())
+            names.push_back(std::move(field));
         if (int(names.size()) >= kMaxFieldsTried)
             break;
     }
@@ -178,6 +181,12 @@ void table(const std::uint8_t* data, std::size_t size)
         || !writeBytes(dir + QStringLiteral("/simu.dbt"), in.dbt, in.dbtSize))
         return;
     const std::vector<QByteArray> fields = declaredFields(in.dbf, in.dbfSize);
+    // Half of the inputs walk the table with its records in memory, the
+    // other half read each record from the file.
+    DbfTable::setRecordCacheLimit(size % 2 == 0 ? -1 : 0);
+    struct DefaultCache {
+        ~DefaultCache() { DbfTable::setRecordCacheLimit(-1); }
+    } restore;
 
     DbfTable t;
     t.setDatabaseName(dir);

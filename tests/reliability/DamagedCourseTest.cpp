@@ -198,6 +198,39 @@ INSTANTIATE_TEST_SUITE_P(Cases, DamagedCourse, testing::ValuesIn(damageCases()),
                              return name;
                          });
 
+using MissingLaterPart = CourseWindows;
+
+// The second part of a lesson is missing from the disc: the chaining at the
+// end of the first part reports it from the timer, and the player stays
+// stopped on the first part's last frame.
+TEST_F(MissingLaterPart, StopsOnTheLastFrameOfThePartBefore)
+{
+    Course::writeStore(QStringLiteral("p4"), 3);
+    Course::writeStore(QStringLiteral("p2"), 2);
+    target->setScripts(QStringLiteral("p4"), Course::events(3), {});
+    target->setScripts(QStringLiteral("p4a"), Course::events(5), {});
+    target->setScripts(QStringLiteral("p2"), Course::events(2), {});
+
+    playLesson(3);
+    int steps = 0;
+    while (stepOneEvent() && steps < 50)
+        ++steps;
+    EXPECT_EQ(steps, 3);
+    ASSERT_EQ(errors.messages.size(), 1);
+    EXPECT_EQ(errors.messages[0], "Cannot open file master\\p4a\\simu.dbf.");
+    EXPECT_TRUE(simu_form->isVisible());
+    EXPECT_EQ(shownFrame(), 2);
+    EXPECT_FALSE(simu_form->Timer1->enabled());
+    EXPECT_FALSE(simu_form->Timer2->enabled());
+    EXPECT_FALSE(ProForm->Table1.isOpen());
+
+    errors.messages.clear();
+    playLesson(1);
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
+    EXPECT_EQ(shownFrame(), 0);
+    EXPECT_TRUE(simu_form->Timer1->enabled());
+}
+
 using UnwritableScratch = CourseWindows;
 
 // No writable drive C: the frame scratch file cannot be created. Each frame

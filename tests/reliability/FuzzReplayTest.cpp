@@ -25,6 +25,11 @@ const Target kTargets[] = {
     {"decoder", FuzzTargets::decoder, true},
 };
 
+void PrintTo(const Target& t, std::ostream* os)
+{
+    *os << t.name;
+}
+
 class FuzzReplay : public testing::TestWithParam<Target> {};
 
 TEST_P(FuzzReplay, EveryCommittedInputRunsClean)
