@@ -47,7 +47,7 @@ const QString& scratchHostPath()
 
 } // namespace
 
-std::unique_ptr<QImage> throughScratchFile(const QByteArray& jpeg)
+void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver)
 {
     const QString courseName = QString::fromLatin1(kScratchFile);
     const QString& hostPath = scratchHostPath();
@@ -61,7 +61,21 @@ std::unique_ptr<QImage> throughScratchFile(const QByteArray& jpeg)
         if (!file.writeAt(0, jpeg.constData(), std::size_t(jpeg.size())))
             throw AppError(QStringLiteral("Cannot write file %1").arg(courseName));
     }
-    return NViewLibLoad(courseName, 0);
+    // The frame is handed over before the file goes, and the file goes even
+    // when the hand-over fails.
+    handOver(NViewLibLoad(courseName, 0));
+}
+
+void show(const TableField& field, const HandOver& handOver)
+{
+    showThroughScratchFile(field.value(), handOver);
+}
+
+std::unique_ptr<QImage> throughScratchFile(const QByteArray& jpeg)
+{
+    std::unique_ptr<QImage> frame;
+    showThroughScratchFile(jpeg, [&](std::unique_ptr<QImage> image) { frame = std::move(image); });
+    return frame;
 }
 
 std::unique_ptr<QImage> currentFrame(const TableField& field)

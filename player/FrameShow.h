@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <functional>
 #include <memory>
 
 class TableField;
@@ -14,6 +15,16 @@ namespace FrameShow {
 
 // The course path of the scratch file (drive C: is the private scratch dir).
 inline constexpr const char* kScratchFile = "c:\\1.jpg";
+
+// Receives the decoded frame, or null when the decoder could not read it.
+using HandOver = std::function<void(std::unique_ptr<QImage>)>;
+
+// Shows field's current record in the order the player needs: the bytes are
+// written to the scratch file, the decoder reads it, the frame is handed
+// over, and the file is removed (also when writing or handing over fails).
+// Throws "Cannot create file c:\1.jpg" when the scratch file cannot be made.
+void show(const TableField& field, const HandOver& handOver);
+void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver);
 
 // The decoded frame of field's current record, or null when the decoder
 // could not read it. Throws the engine's AppError when the scratch file

@@ -230,11 +230,12 @@ void Tsimu_form::showPlayer()
 
 void Tsimu_form::showCurrentFrame()
 {
-    std::unique_ptr<QImage> decoded = FrameShow::currentFrame(ProForm->Table1GR);
-    // The previous frame's pixels are released here, before the image takes
-    // the new one, so only the frame on screen is held.
-    *framebmp = decoded ? std::move(*decoded) : QImage();
-    Image1->setPicture(*framebmp);
+    FrameShow::show(ProForm->Table1GR, [this](std::unique_ptr<QImage> decoded) {
+        // The previous frame's pixels are released here, before the image
+        // takes the new one, so only the frame on screen is held.
+        *framebmp = decoded ? std::move(*decoded) : QImage();
+        Image1->setPicture(*framebmp);
+    });
 }
 
 void Tsimu_form::movePointer(int x, int y)

@@ -1,32 +1,10 @@
 #include "store/FrameStore.h"
 
 #include "platform/DbfTable.h"
-#include "platform/HostPath.h"
-#include "platform/NViewLib.h"
 #include "platform/TableField.h"
-
-#include <QFile>
+#include "player/FrameShow.h"
 
 namespace FrameStore {
-namespace {
-
-// Deletes the scratch file when the frame has been handed over, or when
-// anything on the way failed: a stale frame must never be decoded later.
-class ScratchFileRemover {
-public:
-    explicit ScratchFileRemover(QString path)
-        : m_hostPath(HostPath::toHost(path))
-    {
-    }
-    ~ScratchFileRemover() { QFile::remove(m_hostPath); }
-    ScratchFileRemover(const ScratchFileRemover&) = delete;
-    ScratchFileRemover& operator=(const ScratchFileRemover&) = delete;
-
-private:
-    QString m_hostPath;
-};
-
-} // namespace
 
 void open(DbfTable& table, const QString& directory)
 {
@@ -39,10 +17,9 @@ void open(DbfTable& table, const QString& directory)
 
 void showCurrentFrame(const TableField& gr, const std::function<void(std::unique_ptr<QImage>)>& show)
 {
-    const ScratchFileRemover remover(kScratchFrame);
-    gr.saveToFile(kScratchFrame);
-    std::unique_ptr<QImage> image = NViewLibLoad(kScratchFrame, 0);
-    show(std::move(image));
+    // The player's round trip through the scratch file, shared so that the
+    // frame is written, decoded and removed in one place.
+    FrameShow::show(gr, show);
 }
 
 } // namespace FrameStore

@@ -15,7 +15,7 @@ namespace FrameStore {
 
 // The frame scratch file: written with a frame's JPEG just before decoding
 // and deleted right after.
-inline const QString kScratchFrame = QStringLiteral("c:\\1.jpg");
+inline const QString kScratchFrame = QStringLiteral("c:\\1.jpg"); // as the player writes it
 
 // Points table at a part's frame-store directory ("master\p4a\") and opens
 // it on record 1. The table is closed first, so a failure leaves it closed.
