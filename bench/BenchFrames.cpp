@@ -9,6 +9,8 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 
+#include <stdexcept>
+
 namespace {
 
 // Noise over smooth colour fields: the hardest kind of picture for JPEG, so
@@ -56,6 +58,26 @@ const BenchFrames& BenchFrames::get()
         return f;
     }();
     return frames;
+}
+
+const QByteArray& BenchFrames::step(size_t i)
+{
+    const auto& jpegs = get().jpegs;
+    return jpegs[1 + i % (jpegs.size() - 1)];
+}
+
+std::vector<QString> BenchFrames::writeFiles(const QString& directory)
+{
+    std::vector<QString> paths;
+    const auto& jpegs = get().jpegs;
+    for (size_t i = 0; i < jpegs.size(); ++i) {
+        const QString path = QDir(directory).filePath(QStringLiteral("%1.jpg").arg(i + 1, 4, 10, QLatin1Char('0')));
+        QFile f(path);
+        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(jpegs[i]) != jpegs[i].size())
+            throw std::runtime_error("cannot write a bench frame");
+        paths.push_back(path);
+    }
+    return paths;
 }
 
 const BenchStore& BenchStore::get()

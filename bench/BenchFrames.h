@@ -11,6 +11,15 @@ struct BenchFrames {
     std::vector<QByteArray> jpegs;
 
     static const BenchFrames& get();
+
+    // The i-th frame a frame step shows when the player walks the bench store
+    // from record 2 to its end over and over: every pairing uses this order,
+    // so both sides of a ratio decode the same bytes.
+    static const QByteArray& step(size_t i);
+
+    // Writes the frames as 0001.jpg, 0002.jpg ... into directory (for the
+    // builder benchmarks and the python3-dbf comparison); returns the paths.
+    static std::vector<QString> writeFiles(const QString& directory);
 };
 
 // A frame store (simu.dbf + simu.dbt) holding the bench frames, built once

@@ -11,8 +11,31 @@
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
+#include <QTimer>
 
 #include <memory>
+
+namespace {
+
+// Start-up measurements only (bench/run): with LESSONWRIGHT_QUIT_AFTER_FIRST_PAINT
+// set, the program ends as soon as the launcher has been painted once. A
+// learner never sets it; the program still reads no command line.
+class QuitAfterFirstPaint : public QObject {
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !m_done) {
+            m_done = true;
+            QTimer::singleShot(0, qApp, &QCoreApplication::quit);
+        }
+        return false;
+    }
+
+private:
+    bool m_done = false;
+};
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -39,6 +62,10 @@ int main(int argc, char* argv[])
     // alive once the launcher is gone.
     app.setQuitOnLastWindowClosed(false);
     QObject::connect(Mainf, &TMainf::closed, &app, &QCoreApplication::quit);
+
+    QuitAfterFirstPaint quitAfterFirstPaint;
+    if (qEnvironmentVariableIsSet("LESSONWRIGHT_QUIT_AFTER_FIRST_PAINT"))
+        Mainf->installEventFilter(&quitAfterFirstPaint);
 
     Mainf->show();
     return app.exec();

@@ -94,7 +94,12 @@ TMainf::TMainf(QWidget* parent)
     // centred in it; a colour from its edges fills any margin.
     Image1 = new QLabel(client);
     Image1->setAlignment(Qt::AlignCenter);
-    Image1->setPixmap(QPixmap::fromImage(Artwork::titleScreen()));
+    // Rendered at build time (drawing it is most of a start's work); drawn
+    // here only when the resource is missing.
+    QPixmap title(QStringLiteral(":/artwork/title.png"));
+    if (title.isNull())
+        title = QPixmap::fromImage(Artwork::titleScreen());
+    Image1->setPixmap(title);
     Image1->setAutoFillBackground(true);
     QPalette edge = Image1->palette();
     edge.setColor(QPalette::Window, QColor(12, 44, 70));

@@ -11,6 +11,7 @@ public:
     BevelPanel(const QColor& color, int borderWidth, QWidget* parent = nullptr);
 
     void setFillWidget(QWidget* fill);
+    const QColor& color() const { return m_color; }
 
     // Distance from the panel's edge to its inner area.
     int inset() const { return 1 + m_borderWidth + 1; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 
 #include <memory>
@@ -18,5 +19,9 @@ inline constexpr const char* kScratchFile = "c:\\1.jpg";
 // could not read it. Throws the engine's AppError when the scratch file
 // cannot be written ("Cannot create file c:\1.jpg").
 std::unique_ptr<QImage> currentFrame(const TableField& field);
+
+// The same round trip for bytes in hand: jpeg is written to the scratch file,
+// decoded from it, and the file removed. Throws as currentFrame does.
+std::unique_ptr<QImage> throughScratchFile(const QByteArray& jpeg);
 
 } // namespace FrameShow

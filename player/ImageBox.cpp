@@ -1,5 +1,6 @@
 #include "player/ImageBox.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 ImageBox::ImageBox(QWidget* parent)
@@ -10,17 +11,32 @@ ImageBox::ImageBox(QWidget* parent)
 
 void ImageBox::setPicture(const QImage& picture)
 {
+    const QRect before(pictureOffset(), m_picture.size());
     m_picture = picture;
     prepare();
     if (m_autoSize && !m_picture.isNull())
         resize(m_picture.size());
-    update();
+    // A frame replacing a frame of the same size repaints only the frame:
+    // on a large screen the margins around it are most of the window, and
+    // repainting them on every frame step cost as much as decoding.
+    const QRect after(pictureOffset(), m_picture.size());
+    if (before == after && !m_picture.isNull())
+        update(after);
+    else
+        update();
 }
 
 void ImageBox::setTransparent(bool transparent)
 {
     m_transparent = transparent;
     prepare();
+    update();
+}
+
+void ImageBox::setGround(const QColor& ground)
+{
+    m_ground = ground;
+    setAttribute(Qt::WA_OpaquePaintEvent, m_ground.isValid());
     update();
 }
 
@@ -48,10 +64,17 @@ void ImageBox::prepare()
     }
 }
 
-void ImageBox::paintEvent(QPaintEvent*)
+void ImageBox::paintEvent(QPaintEvent* event)
 {
-    if (m_drawn.isNull())
-        return;
     QPainter p(this);
-    p.drawImage(pictureOffset(), m_drawn);
+    const QRect pictureArea(pictureOffset(), m_drawn.size());
+    if (m_ground.isValid()) {
+        // Only the margins: the picture covers the rest, and the frame step
+        // repaints just the picture, so this is usually nothing.
+        const QRegion margins = event->region() - (m_transparent ? QRegion() : QRegion(pictureArea));
+        for (const QRect& r : margins)
+            p.fillRect(r, m_ground);
+    }
+    if (!m_drawn.isNull())
+        p.drawImage(pictureArea.topLeft(), m_drawn);
 }

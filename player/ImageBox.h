@@ -18,6 +18,10 @@ public:
     void setAutoSize(bool autoSize) { m_autoSize = autoSize; }
     void setTransparent(bool transparent);
 
+    // Paints the box's area outside the picture in ground, so the box is
+    // opaque and nothing under it is painted first (the player's frame).
+    void setGround(const QColor& ground);
+
     // Top-left corner of the drawn picture inside the box.
     QPoint pictureOffset() const;
 
@@ -32,4 +36,5 @@ private:
     bool m_center = false;
     bool m_autoSize = false;
     bool m_transparent = false;
+    QColor m_ground; // invalid: the parent shows around the picture
 };

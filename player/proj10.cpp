@@ -120,6 +120,9 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     setCentralWidget(Panel1);
     Image1 = new ImageBox(Panel1);
     Image1->setCenter(true);
+    // The frame box paints the panel's colour around the frame itself, so a
+    // frame step paints each pixel once.
+    Image1->setGround(Panel1->color());
     Panel1->setFillWidget(Image1);
 
     l1r = builtInArrow(Panel1, NarrationPass::Arrow::Left);

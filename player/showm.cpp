@@ -8,6 +8,8 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -53,10 +55,16 @@ void Tpopupform::clearText()
 
 void Tpopupform::addLine(const QString& line)
 {
-    // Kept as a line list and set whole: appending to an empty document
-    // would swallow a leading empty line.
+    // Lines are appended: setting the whole text again per line laid it all
+    // out again each time. While the text is still blank it is set whole,
+    // since appending to an empty document would swallow a leading blank line.
     m_lines << line;
-    Memo1->setPlainText(m_lines.join(QLatin1Char('\n')));
+    if (Memo1->document()->isEmpty())
+        Memo1->setPlainText(m_lines.join(QLatin1Char('\n')));
+    else
+        Memo1->appendPlainText(line);
+    // The box shows a narration from its start, however long it is.
+    Memo1->verticalScrollBar()->setValue(0);
 }
 
 void Tpopupform::NBClick()

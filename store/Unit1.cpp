@@ -92,7 +92,9 @@ TProForm::TProForm(QWidget* parent)
     PageControl1 = new QTabWidget(this);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     PageControl1->setGeometry(304, 168, 417, 281);
-    buildPages();
+    // The 38 pages with their 76 lists are made when the window is first
+    // shown: learners never see this window, and making them cost every
+    // start of the program more than the launcher itself.
 
     Button5 = makeButton(this, QStringLiteral("Button5"), QStringLiteral("Button5"), {192, 352, 75, 25});
 
@@ -114,6 +116,18 @@ TProForm::TProForm(QWidget* parent)
 bool TProForm::authorModeRequested()
 {
     return qEnvironmentVariable("LESSONWRIGHT_AUTHOR") == QLatin1String("1");
+}
+
+void TProForm::showEvent(QShowEvent* event)
+{
+    ensurePages();
+    QWidget::showEvent(event);
+}
+
+void TProForm::ensurePages()
+{
+    if (PageControl1->count() == 0)
+        buildPages();
 }
 
 void TProForm::buildPages()
@@ -235,5 +249,8 @@ void TProForm::Button4Click()
 
 void TProForm::Button5Click()
 {
-    guarded([&] { PageControl1->setCurrentIndex(kProj9aPage); });
+    guarded([&] {
+        ensurePages();
+        PageControl1->setCurrentIndex(kProj9aPage);
+    });
 }

@@ -53,6 +53,12 @@ public:
     // Refills the grid from the open store (empty when the table is closed).
     void refreshGrid();
 
+    // Makes the script pages unless they exist (they are made on first show).
+    void ensurePages();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildPages();
     void fillPage(int index);

@@ -55,6 +55,7 @@ TEST(ProFormTest, ControlsStandWhereTheAuthorExpectsThem)
 TEST(ProFormTest, PagesStartOnProj7AndButton5ShowsProj9a)
 {
     TProForm form;
+    form.show(); // the pages are made when the window is first shown
     ASSERT_EQ(form.PageControl1->count(), 38);
     EXPECT_EQ(form.PageControl1->tabText(0), "proj1");
     EXPECT_EQ(form.PageControl1->tabText(36), "pro20f");

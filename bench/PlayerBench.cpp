@@ -1,0 +1,376 @@
+// The player and the launcher driven through their real handlers: the frame
+// step (goal 1), memory over a long part (goal 6), the pointer rhythm on real
+// timers (goal 7) and the lesson start (goal 8).
+#include "bench/BenchFrames.h"
+#include "bench/BenchWindows.h"
+
+#include "content/Catalogue.h"
+#include "content/ScriptLibrary.h"
+#include "launcher/menuunit_.h"
+#include "platform/DbfTable.h"
+#include "platform/NViewLib.h"
+#include "platform/PointerControl.h"
+#include "player/ImageBox.h"
+#include "player/PlayerTimer.h"
+#include "player/proj10.h"
+#include "player/showm.h"
+#include "store/Unit1.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QListWidget>
+#include <QTimer>
+
+#include <benchmark/benchmark.h>
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QString mouseLine(int number, int x, int y)
+{
+    return QStringLiteral("# %1  Mouse:513 X=%2 Y=%3 Event:Left_Button_Down")
+        .arg(number, 4, 10, QLatin1Char('0'))
+        .arg(x, 3, 10, QLatin1Char('0'))
+        .arg(y, 3, 10, QLatin1Char('0'));
+}
+
+QString keyLine(int number)
+{
+    return QStringLiteral("# %1  KeyCode=13  Key=Enter    Press=1 PrevDn=0 Caps=0 Shift=0 Ctrl=0 Alt=0")
+        .arg(number, 4, 10, QLatin1Char('0'));
+}
+
+// An event script of records in the script's own layout: event line, frame
+// line, separator; the last record has no separator.
+QStringList eventScript(const QStringList& eventLines)
+{
+    QStringList lines;
+    for (int i = 0; i < eventLines.size(); ++i) {
+        lines << eventLines[i]
+              << QStringLiteral("# %1  --> UPDATE  Left=0 Top=0 Right=640 Bottom=480").arg(i, 4, 10, QLatin1Char('0'))
+              << QString();
+    }
+    if (!lines.isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+// A long part of mouse events spread over the frame, without narration.
+QStringList longMouseScript(int events)
+{
+    QStringList lines;
+    for (int i = 0; i < events; ++i)
+        lines << mouseLine(i % 10000, (i * 137) % 640, (i * 71) % 480);
+    return eventScript(lines);
+}
+
+void openBenchStore()
+{
+    DbfTable& table = ProForm->Table1;
+    table.close();
+    table.setDatabaseName(BenchStore::get().directory);
+    table.setTableName(QStringLiteral("simu.dbf"));
+    table.open();
+}
+
+void stopPlayer()
+{
+    simu_form->Timer1->setEnabled(false);
+    simu_form->Timer2->setEnabled(false);
+    simu_form->Timer2->setTag(0);
+}
+
+// Resident memory of this process in bytes.
+qint64 residentBytes()
+{
+    FILE* f = std::fopen("/proc/self/statm", "r");
+    if (f == nullptr)
+        return -1;
+    long size = 0;
+    long resident = 0;
+    const int read = std::fscanf(f, "%ld %ld", &size, &resident);
+    std::fclose(f);
+    return read == 2 ? qint64(resident) * sysconf(_SC_PAGESIZE) : -1;
+}
+
+// The demo course bench/run builds; the launcher's parts live below it.
+QString courseRoot()
+{
+    return qEnvironmentVariable("LW_BENCH_COURSE");
+}
+
+bool enterCourse(benchmark::State& state)
+{
+    const QString root = courseRoot();
+    if (root.isEmpty() || !QDir::setCurrent(root)) {
+        state.SkipWithError("LW_BENCH_COURSE must name a built demo course");
+        return false;
+    }
+    return true;
+}
+
+void reportErrors(benchmark::State& state)
+{
+    if (BenchWindows::takeErrors() > 0)
+        state.SkipWithError("a handler raised an error box");
+}
+
+// Counts the paint events of one widget: "on screen" means painted.
+class PaintCounter : public QObject {
+public:
+    explicit PaintCounter(QWidget* widget)
+        : m_widget(widget)
+    {
+        widget->installEventFilter(this);
+    }
+    ~PaintCounter() override { m_widget->removeEventFilter(this); }
+    int count = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint)
+            ++count;
+        return false;
+    }
+
+private:
+    QWidget* m_widget;
+};
+
+// Goal 1: one frame step as the frame timer runs it: next record, GR through
+// the scratch file, decode, framebmp and Image1, the repaint; then the
+// scratch file is gone again. With paint false, the repaint is left out (to
+// tell its share).
+void frameSteps(benchmark::State& state, bool paint)
+{
+    BenchWindows::ensure();
+    BenchWindows::takeErrors();
+    openBenchStore();
+    simu_form->datlist = longMouseScript(3000);
+    simu_form->lsnlist.clear();
+    simu_form->showPlayer();
+    stopPlayer();
+    QCoreApplication::processEvents();
+    simu_form->state.lineindex = 0;
+    DbfTable& table = ProForm->Table1;
+    table.first();
+    const int lastLine = int(simu_form->datlist.size()) - 1;
+    for (auto _ : state) {
+        // Records 2..N in turn, like the decode floor.
+        if (table.recNo() >= table.recordCount() || simu_form->state.lineindex + 3 > lastLine) {
+            state.PauseTiming();
+            table.first();
+            simu_form->state.lineindex = 0;
+            state.ResumeTiming();
+        }
+        simu_form->NEXTFRAME();
+        // The repaint the event loop does after the frame step.
+        if (paint)
+            QCoreApplication::processEvents();
+    }
+    QCoreApplication::processEvents();
+    stopPlayer();
+    simu_form->Close1Click();
+    reportErrors(state);
+}
+
+void FrameStep(benchmark::State& state)
+{
+    frameSteps(state, true);
+}
+BENCHMARK(FrameStep);
+
+void FrameStepWithoutPaint(benchmark::State& state)
+{
+    frameSteps(state, false);
+}
+BENCHMARK(FrameStepWithoutPaint);
+
+// The longest part whose event script the program carries (p20b, 195
+// events, once its script is in the library).
+const Catalogue::PartEntry* longestPart()
+{
+    const Catalogue::PartEntry* longest = nullptr;
+    qsizetype longestLines = 0;
+    for (const Catalogue::PartEntry& part : Catalogue::parts()) {
+        const qsizetype lines = ScriptLibrary::lines(part.sheet, part.eventList).size();
+        if (lines > longestLines) {
+            longest = &part;
+            longestLines = lines;
+        }
+    }
+    return longest;
+}
+
+// Goal 6: resident memory over the longest part, from its 10th event to its
+// last. Plays through the real part loader and frame step, narration
+// included.
+void PlaybackMemory(benchmark::State& state)
+{
+    if (!enterCourse(state))
+        return;
+    BenchWindows::ensure();
+    BenchWindows::takeErrors();
+    const Catalogue::PartEntry* part = longestPart();
+    if (part == nullptr) {
+        state.SkipWithError("no part has an event script");
+        return;
+    }
+    state.SetLabel(part->code.toStdString());
+    for (auto _ : state) {
+        Mainf->playlistbox->clear();
+        Mainf->playlistbox->addItem(part->code);
+        // A base part is started by its lesson, a lettered one by its code.
+        if (part->isBase())
+            Mainf->runsimu(QString(), part->lesson - 1);
+        else
+            Mainf->runsimu(part->code, 999);
+        stopPlayer();
+        QCoreApplication::processEvents();
+        const int lines = int(simu_form->datlist.size());
+        if (lines == 0) {
+            state.SkipWithError("the part loader gave the player no event script");
+            break;
+        }
+        int events = 1;
+        qint64 after10 = -1;
+        while (simu_form->state.lineindex + 3 <= lines - 1) {
+            simu_form->NEXTFRAME();
+            QCoreApplication::processEvents();
+            stopPlayer();
+            ++events;
+            if (events == 10)
+                after10 = residentBytes();
+        }
+        const qint64 atEnd = residentBytes();
+        state.counters["events"] = events;
+        state.counters["rss_growth_kib"] = double(atEnd - after10) / 1024.0;
+        state.counters["rss_end_mib"] = double(atEnd) / (1024.0 * 1024.0);
+        simu_form->Close1Click();
+    }
+    QDir::setCurrent(QDir::tempPath());
+    reportErrors(state);
+}
+BENCHMARK(PlaybackMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// Goal 7: 50 pointer ticks on the real 200 ms timer, then the frame step on
+// the real 1000 ms timer, timed from outside.
+void Rhythm(benchmark::State& state)
+{
+    BenchWindows::ensure();
+    BenchWindows::takeErrors();
+    openBenchStore();
+    // 985 pixels to the right: 49 steps of 20 and the final jump.
+    simu_form->datlist = eventScript({mouseLine(0, 985, 100), keyLine(1), keyLine(2)});
+    simu_form->lsnlist.clear();
+    simu_form->showPlayer();
+    stopPlayer();
+    QCoreApplication::processEvents();
+
+    for (auto _ : state) {
+        QElapsedTimer clock;
+        std::vector<qint64> moves;
+        const PointerControl::Hook previous
+            = PointerControl::setHook([&](const QPoint&) { moves.push_back(clock.nsecsElapsed()); });
+        QEventLoop loop;
+        qint64 frameShown = -1;
+        // Connected after the player's own handler: runs once the frame step
+        // has put the new frame up.
+        const auto connection = QObject::connect(simu_form->Timer2, &QTimer::timeout, &loop, [&] {
+            frameShown = clock.nsecsElapsed();
+            stopPlayer();
+            loop.quit();
+        });
+        QTimer::singleShot(20000, &loop, &QEventLoop::quit); // never hang
+        clock.start();
+        simu_form->save1Click(); // puts the pointer on the corner, starts Timer1
+        const qint64 started = clock.nsecsElapsed();
+        loop.exec();
+        QObject::disconnect(connection);
+        PointerControl::setHook(previous);
+        stopPlayer();
+        // moves[0] is Run's placing on the corner; then one move per tick.
+        const int ticks = int(moves.size()) - 1;
+        if (ticks != 50 || frameShown < 0) {
+            state.SkipWithError("the pointer did not make 50 ticks and a frame step");
+            break;
+        }
+        const qint64 jump = moves.back();
+        state.SetIterationTime(double(frameShown - started) / 1e9);
+        state.counters["ticks"] = ticks;
+        state.counters["ticks_s"] = double(jump - started) / 1e9;
+        state.counters["frame_after_jump_ms"] = double(frameShown - jump) / 1e6;
+    }
+    simu_form->Close1Click();
+    reportErrors(state);
+}
+BENCHMARK(Rhythm)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
+
+// Goal 8: a double click on the first lesson until its first frame is on
+// screen...
+void LessonStart(benchmark::State& state)
+{
+    if (!enterCourse(state))
+        return;
+    BenchWindows::ensure();
+    BenchWindows::takeErrors();
+    Mainf->show();
+    Mainf->ListBox2->setCurrentRow(0);
+    QCoreApplication::processEvents();
+    PaintCounter painted(simu_form->Image1);
+    for (auto _ : state) {
+        const int before = painted.count;
+        Mainf->ListBox2DblClick();
+        QElapsedTimer guard;
+        guard.start();
+        while (painted.count == before && guard.elapsed() < 5000)
+            QCoreApplication::processEvents();
+        state.PauseTiming();
+        if (painted.count == before) {
+            state.SkipWithError("the first frame was never painted");
+            break;
+        }
+        stopPlayer();
+        simu_form->Close1Click();
+        // The launcher, uncovered again, is repainted here and not in the
+        // next measurement: a learner's double click finds it painted.
+        for (int k = 0; k < 3; ++k) {
+            QCoreApplication::processEvents();
+            QCoreApplication::sendPostedEvents();
+        }
+        state.ResumeTiming();
+    }
+    stopPlayer();
+    Mainf->hide();
+    QDir::setCurrent(QDir::tempPath());
+    reportErrors(state);
+}
+BENCHMARK(LessonStart)->Unit(benchmark::kMillisecond);
+
+// ...against opening the lesson's store and decoding its first frame.
+void OpenStoreFirstFrame(benchmark::State& state)
+{
+    if (!enterCourse(state))
+        return;
+    const QString directory = QDir(courseRoot()).filePath(QStringLiteral("master/p1"));
+    for (auto _ : state) {
+        DbfTable table;
+        table.setDatabaseName(directory);
+        table.setTableName(QStringLiteral("simu.dbf"));
+        table.open();
+        table.first();
+        auto image = NViewLibDecode(table.fieldBytes("GR"));
+        benchmark::DoNotOptimize(image);
+    }
+    QDir::setCurrent(QDir::tempPath());
+}
+BENCHMARK(OpenStoreFirstFrame)->Unit(benchmark::kMillisecond);
+
+} // namespace

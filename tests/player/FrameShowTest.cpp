@@ -1,0 +1,87 @@
+#include "platform/AppError.h"
+#include "platform/ScratchDir.h"
+#include "player/FrameShow.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray jpegOf(const QImage& image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "JPG", 95);
+    return bytes;
+}
+
+QString scratchFile()
+{
+    return ScratchDir::path() + QStringLiteral("/1.jpg");
+}
+
+// Whatever the bytes, the frame goes through "c:\1.jpg" and the file is gone
+// afterwards; only a real JPEG gives a picture.
+TEST(FrameShow, ScratchFileIsGoneAfterEveryFrame)
+{
+    QImage frame(640, 480, QImage::Format_RGB32);
+    frame.fill(qRgb(0, 128, 255));
+    const QByteArray jpeg = jpegOf(frame);
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        bool decodes;
+    } cases[] = {
+        {"frame", jpeg, true},
+        {"empty", QByteArray(), false},
+        {"truncated", jpeg.left(jpeg.size() / 2), false},
+        {"not a jpeg", QByteArray(5000, 'x'), false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto image = FrameShow::throughScratchFile(c.bytes);
+        EXPECT_EQ(image != nullptr, c.decodes);
+        if (image) {
+            EXPECT_EQ(image->size(), QSize(640, 480));
+            EXPECT_EQ(QColor(image->pixel(320, 240)).blue(), 255);
+        }
+        EXPECT_FALSE(QFileInfo::exists(scratchFile()));
+    }
+}
+
+// A stale scratch file (left by a crash) is replaced, not decoded.
+TEST(FrameShow, StaleScratchFileIsReplaced)
+{
+    {
+        QFile stale(scratchFile());
+        ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+        stale.write(QByteArray(100000, 'z'));
+    }
+    QImage frame(64, 48, QImage::Format_RGB32);
+    frame.fill(Qt::red);
+    const auto image = FrameShow::throughScratchFile(jpegOf(frame));
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->size(), QSize(64, 48));
+    EXPECT_FALSE(QFileInfo::exists(scratchFile()));
+}
+
+// When "c:\1.jpg" cannot be created the step fails with the course's
+// message, naming the course path.
+TEST(FrameShow, UnwritableScratchFileIsReported)
+{
+    ASSERT_TRUE(QDir(ScratchDir::path()).mkdir(QStringLiteral("1.jpg")));
+    try {
+        FrameShow::throughScratchFile(QByteArray("anything"));
+        ADD_FAILURE() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Cannot create file c:\\1.jpg"));
+    }
+    QDir(ScratchDir::path()).rmdir(QStringLiteral("1.jpg"));
+}
+
+} // namespace
