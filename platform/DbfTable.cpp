@@ -113,6 +113,16 @@ QString withTableExtension(const QString& name)
     return dot > slash ? name : name + QStringLiteral(".dbf");
 }
 
+// Whether a level-III table can store bytes as a text memo: the text ends at
+// the first 0x1A, and a block that starts like a level-IV memo block is read
+// by that block's length word instead, so either would read back different.
+bool fitsTextMemo(const QByteArray& bytes)
+{
+    const bool signature = bytes.size() >= 4
+        && std::memcmp(bytes.constData(), kMemoSignature, sizeof kMemoSignature) == 0;
+    return !signature && !bytes.contains(kEndOfFile);
+}
+
 struct Field {
     DbfTable::FieldDef def;
     int offset = 0; // within the record, after the flag byte
@@ -365,7 +375,7 @@ struct OpenTable {
             throw AppError(QStringLiteral("Table %1 has no memo file").arg(dbfText));
         if (bytes.size() > kMaxLargeObject)
             throw AppError(QStringLiteral("Large object too big for table %1").arg(dbfText));
-        if (!levelIV && bytes.contains(kEndOfFile)) {
+        if (!levelIV && !fitsTextMemo(bytes)) {
             throw AppError(QStringLiteral("Table %1 stores memos as text ended by 0x1A and cannot hold these bytes")
                                .arg(dbfText));
         }
@@ -832,7 +842,7 @@ void DbfTable::setFieldBytes(const QByteArray& fieldName, const QByteArray& byte
     if (field.large) {
         if (bytes.size() > kMaxLargeObject)
             throw AppError(QStringLiteral("Large object too big for table %1").arg(t.dbfText));
-        if (!t.levelIV && bytes.contains(kEndOfFile)) {
+        if (!t.levelIV && !fitsTextMemo(bytes)) {
             throw AppError(QStringLiteral("Table %1 stores memos as text ended by 0x1A and cannot hold these bytes")
                                .arg(t.dbfText));
         }

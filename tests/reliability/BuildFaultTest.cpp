@@ -287,3 +287,47 @@ TEST_F(BuildFault, ADamagedNextFreeNumberDoesNotSendAppendsPastTheEnd)
 }
 
 } // namespace
+
+namespace {
+
+// A level-III table keeps memos as text: bytes it could not read back the
+// same (an end mark inside, or a start that looks like a level-IV block) are
+// refused when written, never stored and later read differently.
+TEST_F(BuildFault, ALevelThreeTableRefusesBytesItCouldNotReadBack)
+{
+    QFile dbfFile(dir + QStringLiteral("/simu.dbf"));
+    ASSERT_TRUE(dbfFile.open(QIODevice::ReadWrite) && dbfFile.write("\x83", 1) == 1);
+    dbfFile.close();
+
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        bool stored;
+    } cases[] = {
+        {"plain text", "First memo\r\n", true},
+        {"text with a signature later", QByteArray("ab\xff\xff\x08\x00", 6), true},
+        {"end mark inside", QByteArray("ab\x1a" "cd", 5), false},
+        {"level-IV block start", QByteArray("\xff\xff\x08\x00\x20\x00\x00\x00text", 12), false},
+    };
+    Store store(dir);
+    store.table().open();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        store.table().insert();
+        bool refused = false;
+        try {
+            store.table().setFieldBytes("M", c.bytes);
+            store.table().post();
+        } catch (const AppError& e) {
+            refused = true;
+            EXPECT_TRUE(e.message().contains(QLatin1String("cannot hold these bytes"))) << e.message().toStdString();
+            store.table().cancel();
+        }
+        EXPECT_EQ(refused, !c.stored);
+        if (c.stored) {
+            EXPECT_EQ(store.table().fieldBytes("M"), c.bytes);
+        }
+    }
+}
+
+} // namespace
