@@ -195,13 +195,13 @@ void TProForm::refreshGrid()
     });
 }
 
-void TProForm::Button1Click()
+void TProForm::runOnChosenFile(const std::function<void(const QString&)>& command)
 {
     guarded([&] {
         if (!OpenDialog1.Execute())
             return;
-        // The file lists and the grid show what was done even when a frame
-        // failed half-way.
+        // The file lists and the grid show what was done even when the
+        // command failed half-way.
         struct Refresh {
             TProForm* form;
             ~Refresh()
@@ -210,8 +210,13 @@ void TProForm::Button1Click()
                 form->refreshGrid();
             }
         } refresh{this};
-        m_builder.insert(OpenDialog1.FileName);
+        command(OpenDialog1.FileName);
     });
+}
+
+void TProForm::Button1Click()
+{
+    runOnChosenFile([this](const QString& file) { m_builder.insert(file); });
 }
 
 void TProForm::Button2Click()
@@ -221,19 +226,7 @@ void TProForm::Button2Click()
 
 void TProForm::Button3Click()
 {
-    guarded([&] {
-        if (!OpenDialog1.Execute())
-            return;
-        struct Refresh {
-            TProForm* form;
-            ~Refresh()
-            {
-                form->showFileLists();
-                form->refreshGrid();
-            }
-        } refresh{this};
-        m_builder.scripts(OpenDialog1.FileName);
-    });
+    runOnChosenFile([this](const QString& file) { m_builder.scripts(file); });
 }
 
 void TProForm::Button4Click()

@@ -7,6 +7,8 @@
 
 #include <QWidget>
 
+#include <functional>
+
 class QListWidget;
 class QPushButton;
 class QTabWidget;
@@ -63,6 +65,8 @@ private:
     void buildPages();
     void fillPage(int index);
     void showFileLists();
+    // Asks for a file in the directory to work on and runs command on it.
+    void runOnChosenFile(const std::function<void(const QString&)>& command);
 
     LessonTableBuilder m_builder{Table1, Table1GR, Table1M};
 };
