@@ -56,4 +56,5 @@ public:
 
 private:
     int m_fd = -1;
+    std::int64_t m_sizeAtOpen = -1; // known for files opened read-only
 };
