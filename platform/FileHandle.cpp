@@ -97,7 +97,7 @@ bool FileHandle::open(const QString& hostPath, Mode mode)
     case Mode::ReadOnly: flags |= O_RDONLY; break;
     case Mode::ReadWrite: flags |= O_RDWR; break;
     case Mode::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
-    case Mode::CreateOrReplace: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
+    case Mode::CreateOrReplace: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
     }
     const QByteArray name = QFile::encodeName(hostPath);
     if (name.isEmpty())

@@ -16,7 +16,7 @@ public:
         ReadOnly,
         ReadWrite,
         CreateNew,       // fails if the file exists
-        CreateOrReplace, // truncates an existing file
+        CreateOrReplace, // truncates an existing file; may be read back
     };
 
     FileHandle() = default;

@@ -32,12 +32,12 @@ QString matchComponent(const QString& dir, const QString& name)
     return {};
 }
 
-// Resolves the components of relative below root, matching case where needed
-// (or, with matching false, takes them as written).
-QString resolveBelow(const QString& root, const QString& relative, bool keepTrailingSlash, bool matching)
+// Resolves the components of relative below root, matching case where needed.
+QString resolveBelow(const QString& root, const QString& relative, bool keepTrailingSlash)
 {
     QString current = root;
     const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    bool matching = true;
     for (const QString& part : parts) {
         QString next = part;
         if (matching) {
@@ -74,9 +74,7 @@ QString driveRoot(QChar driveLetter)
     return base + QLatin1Char('/') + driveLetter.toLower();
 }
 
-namespace {
-
-QString mapPath(const QString& path, bool matching)
+QString toHost(const QString& path)
 {
     QString p = path;
     p.replace(QLatin1Char('\\'), QLatin1Char('/'));
@@ -97,19 +95,7 @@ QString mapPath(const QString& path, bool matching)
     }
     if (rest.isEmpty())
         return trailingSlash || path.endsWith(QLatin1Char('\\')) ? root + QLatin1Char('/') : root;
-    return resolveBelow(root, rest, trailingSlash, matching);
-}
-
-} // namespace
-
-QString toHost(const QString& path)
-{
-    return mapPath(path, true);
-}
-
-QString asWritten(const QString& path)
-{
-    return mapPath(path, false);
+    return resolveBelow(root, rest, trailingSlash);
 }
 
 } // namespace HostPath

@@ -18,11 +18,6 @@ namespace HostPath {
 
 QString toHost(const QString& path);
 
-// The same mapping with every component taken as written, without looking at
-// the file system: where a file is expected under its exact name, opening
-// this first saves toHost()'s lookups.
-QString asWritten(const QString& path);
-
 // The folder that stands for a drive letter other than C: ("e" -> .../drives/e).
 QString driveRoot(QChar driveLetter);
 

@@ -14,7 +14,6 @@ namespace {
 constexpr int kMaxSide = 16384;
 constexpr qint64 kMaxPixels = 64LL * 1024 * 1024;
 constexpr std::int64_t kMaxFileBytes = 256LL * 1024 * 1024;
-constexpr qsizetype kKeptBufferBytes = 4 * 1024 * 1024;
 
 struct HandleCloser {
     void operator()(void* handle) const
@@ -93,28 +92,9 @@ std::unique_ptr<QImage> NViewLibLoad(const QString& fileName, quint32 flag)
 {
     (void)flag; // always 0; carries no meaning
     try {
-        // One buffer per thread for the file's bytes: a frame step reads a
-        // file of about the same size every second, and memory that was just
-        // used is cheaper to fill and to decode from than fresh memory. An
-        // unusually large file does not keep its buffer.
-        thread_local QByteArray buffer;
-        QByteArray& bytes = buffer;
-        struct Release {
-            QByteArray& bytes;
-            ~Release()
-            {
-                if (bytes.capacity() > kKeptBufferBytes)
-                    bytes = QByteArray();
-            }
-        } release{bytes};
-        // The frame scratch file is always there under its exact name; other
-        // names may need the case-insensitive lookup.
-        const QString written = HostPath::asWritten(fileName);
-        if (!FileHandle::readWhole(written, bytes, kMaxFileBytes)) {
-            const QString resolved = HostPath::toHost(fileName);
-            if (resolved == written || !FileHandle::readWhole(resolved, bytes, kMaxFileBytes))
-                return nullptr;
-        }
+        QByteArray bytes;
+        if (!FileHandle::readWhole(HostPath::toHost(fileName), bytes, kMaxFileBytes))
+            return nullptr;
         return NViewLibDecode(bytes);
     } catch (...) {
         return nullptr;

@@ -60,28 +60,6 @@ TEST(HostPathTest, BackslashesRelativeAndCaseFallback)
     EXPECT_EQ(HostPath::toHost(QStringLiteral("/abs/path")), QStringLiteral("/abs/path"));
 }
 
-// Taken as written, nothing is looked up: the letter case stays, drives and
-// separators map as they do for the lookup.
-TEST(HostPathTest, AsWrittenKeepsEveryComponent)
-{
-    TempCurrentDir dir;
-    ASSERT_TRUE(QDir().mkpath(QStringLiteral("Master/P4A")));
-    const QString root = QDir::currentPath();
-    const struct {
-        const char* path;
-        QString expected;
-    } cases[] = {
-        {"master\\p4a\\simu.dbf", root + "/master/p4a/simu.dbf"},
-        {"Master\\P4A\\", root + "/Master/P4A/"},
-        {"c:\\1.jpg", ScratchDir::path() + "/1.jpg"},
-        {"/abs//path", QStringLiteral("/abs/path")},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(HostPath::asWritten(QString::fromLatin1(c.path)), c.expected);
-    }
-}
-
 TEST(HostPathTest, ExactNameWinsOverCaseInsensitiveMatch)
 {
     TempCurrentDir dir;
