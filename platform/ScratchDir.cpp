@@ -9,8 +9,12 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include <ctime>
 
 namespace {
 
@@ -20,9 +24,63 @@ QString& current()
     return dir;
 }
 
+int& lockDescriptor()
+{
+    static int fd = -1;
+    return fd;
+}
+
 void removeAtExit()
 {
     ScratchDir::remove();
+}
+
+// While this process lives it holds a lock on its folder. The kernel drops
+// the lock however the process ends, killed or crashed included, which is
+// how a later start tells a folder left behind from one in use.
+void lockFolder(const QByteArray& folder)
+{
+    const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        ::close(fd);
+        return;
+    }
+    lockDescriptor() = fd;
+}
+
+void unlockFolder()
+{
+    if (lockDescriptor() >= 0)
+        ::close(lockDescriptor());
+    lockDescriptor() = -1;
+}
+
+// Removes the folders this user's earlier runs left behind when they were
+// killed or crashed: with the folder in memory, each would hold its bytes
+// until the machine restarts. A folder is only taken when nobody holds its
+// lock and it has not changed for a minute (one just made by a starting run
+// has no lock yet; a playing run touches its folder every frame).
+void removeLeftovers(const QString& base)
+{
+    const QStringList names = QDir(base).entryList({QStringLiteral("lessonwright-??????")},
+                                                   QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    const std::time_t now = std::time(nullptr);
+    for (const QString& name : names) {
+        const QByteArray folder = QFile::encodeName(base + QLatin1Char('/') + name);
+        struct stat st {};
+        if (::lstat(folder.constData(), &st) != 0 || !S_ISDIR(st.st_mode) || st.st_uid != ::getuid())
+            continue;
+        if (now - st.st_mtime < 60 && now >= st.st_mtime)
+            continue;
+        const int fd = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+        if (fd < 0)
+            continue;
+        if (::flock(fd, LOCK_EX | LOCK_NB) == 0)
+            QDir(QFile::decodeName(folder)).removeRecursively();
+        ::close(fd);
+    }
 }
 
 // A per-user runtime directory is only trusted the way its convention asks:
@@ -67,7 +125,9 @@ QString ScratchDir::path()
 {
     if (!current().isEmpty())
         return current();
-    QByteArray templ = QFile::encodeName(base() + QLatin1String("/lessonwright-XXXXXX"));
+    const QString where = base();
+    removeLeftovers(where);
+    QByteArray templ = QFile::encodeName(where + QLatin1String("/lessonwright-XXXXXX"));
     // mkdtemp creates the directory with mode 0700 and a name nobody can predict.
     if (::mkdtemp(templ.data()) == nullptr) {
         const int error = errno;
@@ -75,6 +135,7 @@ QString ScratchDir::path()
                            .arg(QFile::decodeName(templ), QString::fromLocal8Bit(std::strerror(error))));
     }
     ::chmod(templ.constData(), 0700);
+    lockFolder(templ);
     current() = QFile::decodeName(templ);
     // Also clean up when the program leaves through exit() without unwinding.
     static const bool registered = (std::atexit(removeAtExit), true);
@@ -108,5 +169,6 @@ void ScratchDir::remove()
     if (current().isEmpty())
         return;
     QDir(current()).removeRecursively();
+    unlockFolder();
     current().clear();
 }

@@ -3,7 +3,8 @@
 #include <QString>
 
 // The process's private scratch directory: created fresh (mode 0700) below
-// base(), removed when the owning Session ends. The
+// base(), removed when the owning Session ends. Folders that earlier runs
+// left behind when they were killed are removed when a new one is made. The
 // frame scratch files "1.jpg" and "sth.jpg" live here, so another user or a
 // second instance can neither read nor substitute them.
 class ScratchDir {

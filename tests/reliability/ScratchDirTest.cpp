@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <utime.h>
+
 namespace {
 
 struct ProbeRun {
@@ -124,6 +127,47 @@ TEST(ScratchFolder, GoesToTheUsersChoiceOrAPrivatePlaceInMemory)
         EXPECT_EQ(run.mode, "700");
         EXPECT_FALSE(QFileInfo::exists(run.folder));
     }
+}
+
+// A run that was killed leaves its folder behind; the next start removes it,
+// but never a folder in use (locked by its run, however old) nor one that a
+// starting run may just have made (changed within the last minute).
+TEST(ScratchFolder, FoldersLeftByKilledRunsAreRemovedAtTheNextStart)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const auto age = [](const QString& folder) {
+        const QByteArray name = QFile::encodeName(folder);
+        const struct utimbuf old {std::time(nullptr) - 600, std::time(nullptr) - 600};
+        return ::utime(name.constData(), &old) == 0;
+    };
+
+    const ProbeRun killed = runProbe(QStringLiteral("kill"), tmp.path());
+    ASSERT_TRUE(QFileInfo(killed.folder).isDir()) << "a killed run cannot clean up";
+    ASSERT_TRUE(age(killed.folder));
+    const ProbeRun killedRecently = runProbe(QStringLiteral("kill"), tmp.path());
+    ASSERT_TRUE(QFileInfo(killedRecently.folder).isDir());
+
+    QProcess holder;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert(QStringLiteral("TMPDIR"), tmp.path());
+    holder.setProcessEnvironment(env);
+    holder.start(QStringLiteral(LW_SCRATCH_PROBE), {QStringLiteral("hold")});
+    ASSERT_TRUE(holder.waitForReadyRead(30000));
+    const QString held = QString::fromLocal8Bit(holder.readLine()).trimmed();
+    ASSERT_TRUE(QFileInfo(held).isDir());
+    ASSERT_TRUE(age(held));
+
+    const ProbeRun next = runProbe(QStringLiteral("exit"), tmp.path());
+    EXPECT_EQ(next.exitCode, 3) << next.errors.toStdString();
+    EXPECT_FALSE(QFileInfo::exists(killed.folder)) << "left by a killed run";
+    EXPECT_TRUE(QFileInfo(killedRecently.folder).isDir()) << "changed within the last minute";
+    EXPECT_TRUE(QFileInfo(held).isDir()) << "in use by a running program";
+
+    holder.closeWriteChannel();
+    ASSERT_TRUE(holder.waitForFinished(30000));
+    EXPECT_EQ(holder.exitCode(), 0);
+    EXPECT_FALSE(QFileInfo::exists(held));
 }
 
 } // namespace

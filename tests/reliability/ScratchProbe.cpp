@@ -3,6 +3,8 @@
 //   exit        the folder on first use, then exit(3) from deep inside
 //   session     a Session like main()'s, then exit(4) without unwinding it
 //   frame       a Session, then the frame scratch file through an error box
+//   kill        the folder with a file in it, then killed (SIGKILL)
+//   hold        a Session kept until standard input closes, then exit 0
 #include "platform/ErrorPresenter.h"
 #include "platform/HandlerGuard.h"
 #include "platform/HostPath.h"
@@ -10,6 +12,7 @@
 
 #include <QFile>
 
+#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -38,6 +41,21 @@ int main(int argc, char** argv)
     if (std::strcmp(mode, "session") == 0) {
         report(ScratchDir::path());
         std::exit(4);
+    }
+    if (std::strcmp(mode, "kill") == 0) {
+        const QString dir = ScratchDir::path();
+        QFile f(dir + QStringLiteral("/1.jpg"));
+        if (f.open(QIODevice::WriteOnly))
+            f.write("frame");
+        f.close();
+        report(dir);
+        std::raise(SIGKILL);
+    }
+    if (std::strcmp(mode, "hold") == 0) {
+        report(ScratchDir::path());
+        while (std::getchar() != EOF) {
+        }
+        return 0;
     }
     if (std::strcmp(mode, "frame") == 0) {
         const bool ran = guarded([] {
