@@ -121,27 +121,53 @@ void reportErrors(benchmark::State& state)
         state.SkipWithError("a handler raised an error box");
 }
 
-// Counts the paint events of one widget: "on screen" means painted.
-class PaintCounter : public QObject {
+// Watches one widget's paint events. "On screen" means painted: the time
+// taken is that of the first event of any object after the widget's paint
+// event, which is when its paint handler has returned (other windows, such as
+// the narration box, may still be painted later in the same pass).
+class PaintClock : public QObject {
 public:
-    explicit PaintCounter(QWidget* widget)
+    explicit PaintClock(QWidget* widget)
         : m_widget(widget)
     {
-        widget->installEventFilter(this);
+        QCoreApplication::instance()->installEventFilter(this);
     }
-    ~PaintCounter() override { m_widget->removeEventFilter(this); }
-    int count = 0;
+    ~PaintClock() override { QCoreApplication::instance()->removeEventFilter(this); }
+
+    void start()
+    {
+        m_clock.start();
+        m_paintedAt = -1;
+        m_painting = false;
+    }
+    // Nanoseconds from start() to the end of the widget's first paint, or -1.
+    qint64 paintedAt() const { return m_paintedAt; }
+    // After the event loop returned: a paint that no other event followed
+    // ends now.
+    void settle()
+    {
+        if (m_painting && m_paintedAt < 0)
+            m_paintedAt = m_clock.nsecsElapsed();
+        m_painting = false;
+    }
 
 protected:
-    bool eventFilter(QObject*, QEvent* event) override
+    bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (event->type() == QEvent::Paint)
-            ++count;
+        if (m_painting && m_paintedAt < 0) {
+            m_paintedAt = m_clock.nsecsElapsed();
+            m_painting = false;
+        }
+        if (watched == m_widget && event->type() == QEvent::Paint && m_paintedAt < 0)
+            m_painting = true;
         return false;
     }
 
 private:
     QWidget* m_widget;
+    QElapsedTimer m_clock;
+    qint64 m_paintedAt = -1;
+    bool m_painting = false;
 };
 
 // Goal 1: one frame step as the frame timer runs it: next record, GR through
@@ -314,7 +340,7 @@ void Rhythm(benchmark::State& state)
 BENCHMARK(Rhythm)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // Goal 8: a double click on the first lesson until its first frame is on
-// screen...
+// screen, timed by hand on the wall clock: what the learner waits for...
 void LessonStart(benchmark::State& state)
 {
     if (!enterCourse(state))
@@ -324,19 +350,21 @@ void LessonStart(benchmark::State& state)
     Mainf->show();
     Mainf->ListBox2->setCurrentRow(0);
     QCoreApplication::processEvents();
-    PaintCounter painted(simu_form->Image1);
+    PaintClock painted(simu_form->Image1);
     for (auto _ : state) {
-        const int before = painted.count;
+        painted.start();
         Mainf->ListBox2DblClick();
         QElapsedTimer guard;
         guard.start();
-        while (painted.count == before && guard.elapsed() < 5000)
+        while (painted.paintedAt() < 0 && guard.elapsed() < 5000) {
             QCoreApplication::processEvents();
-        state.PauseTiming();
-        if (painted.count == before) {
+            painted.settle();
+        }
+        if (painted.paintedAt() < 0) {
             state.SkipWithError("the first frame was never painted");
             break;
         }
+        state.SetIterationTime(double(painted.paintedAt()) / 1e9);
         stopPlayer();
         simu_form->Close1Click();
         // The launcher, uncovered again, is repainted here and not in the
@@ -345,14 +373,13 @@ void LessonStart(benchmark::State& state)
             QCoreApplication::processEvents();
             QCoreApplication::sendPostedEvents();
         }
-        state.ResumeTiming();
     }
     stopPlayer();
     Mainf->hide();
     QDir::setCurrent(QDir::tempPath());
     reportErrors(state);
 }
-BENCHMARK(LessonStart)->Unit(benchmark::kMillisecond);
+BENCHMARK(LessonStart)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 // ...against opening the lesson's store and decoding its first frame.
 void OpenStoreFirstFrame(benchmark::State& state)

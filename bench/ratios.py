@@ -5,6 +5,10 @@ ok/short.
 Ratios are judged on CPU time (the thread's or the process's, system time
 included): the machine is shared, and wall time there measures the
 scheduler as much as the program. The wall-time ratio follows in brackets.
+The lesson start is the exception: it is timed by hand from the double click
+to the painted frame, which only the wall clock can do (its CPU time covers
+the whole round, closing the player included), so it is judged on wall time
+and the CPU ratio is left out.
 Repetition i of one side is paired with repetition i of the other: with
 interleaving, both ran in the same round."""
 import argparse
@@ -42,11 +46,14 @@ def load_bench(path):
     return cpu, real, counters, labels
 
 
-def ratio_line(label, cpu, real, ours, floor, goal):
+def ratio_line(label, cpu, real, ours, floor, goal, wall_only=False):
     if ours not in cpu or floor not in cpu:
         return f"{label}: not measured"
     c = [a / b for a, b in zip(cpu[ours], cpu[floor])]
     w = [a / b for a, b in zip(real[ours], real[floor])]
+    if wall_only:
+        med, text = spread(w)
+        return f"{label}: wall {text}, goal <= {goal}, {verdict(med <= goal)}"
     med, text = spread(c)
     _, wall = spread(w)
     return f"{label}: {text}, goal <= {goal}, {verdict(med <= goal)} [wall {wall}]"
@@ -110,7 +117,7 @@ def main():
     else:
         lines.append("7 rhythm: not measured")
     lines.append(ratio_line("8 lesson start / open store + first decode", cpu, real, "LessonStart",
-                            "OpenStoreFirstFrame", 1.5))
+                            "OpenStoreFirstFrame", 1.5, wall_only=True))
     if a.build:
         with open(a.build) as f:
             text = f.read()

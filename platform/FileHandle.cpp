@@ -54,7 +54,8 @@ bool readAllAt(int fd, iovec* iov, int count, std::int64_t offset)
 bool writeAllAt(int fd, iovec* iov, int count, std::int64_t offset)
 {
     while (total(iov, count) > 0) {
-        const ssize_t n = ::pwritev(fd, iov, count, offset);
+        const ssize_t n = count == 1 ? ::pwrite(fd, iov->iov_base, iov->iov_len, offset)
+                                     : ::pwritev(fd, iov, count, offset);
         if (n < 0 && errno == EINTR)
             continue;
         if (n <= 0)
@@ -74,6 +75,7 @@ FileHandle::~FileHandle()
 
 FileHandle::FileHandle(FileHandle&& other) noexcept
     : m_fd(std::exchange(other.m_fd, -1))
+    , m_sizeAtOpen(std::exchange(other.m_sizeAtOpen, -1))
 {
 }
 
@@ -82,6 +84,7 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
     if (this != &other) {
         close();
         m_fd = std::exchange(other.m_fd, -1);
+        m_sizeAtOpen = std::exchange(other.m_sizeAtOpen, -1);
     }
     return *this;
 }
@@ -94,7 +97,7 @@ bool FileHandle::open(const QString& hostPath, Mode mode)
     case Mode::ReadOnly: flags |= O_RDONLY; break;
     case Mode::ReadWrite: flags |= O_RDWR; break;
     case Mode::CreateNew: flags |= O_RDWR | O_CREAT | O_EXCL; break;
-    case Mode::CreateOrReplace: flags |= O_WRONLY | O_CREAT | O_TRUNC; break;
+    case Mode::CreateOrReplace: flags |= O_RDWR | O_CREAT | O_TRUNC; break;
     }
     const QByteArray name = QFile::encodeName(hostPath);
     if (name.isEmpty())
@@ -105,11 +108,15 @@ bool FileHandle::open(const QString& hostPath, Mode mode)
     } while (fd < 0 && errno == EINTR);
     if (fd < 0)
         return false;
-    // A directory opens read-only without complaint but is no file to us.
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        return false;
+    // A directory opens read-only without complaint but is no file to us
+    // (opening one for writing fails by itself, so only reading checks).
+    if (mode == Mode::ReadOnly) {
+        struct stat st {};
+        if (::fstat(fd, &st) != 0 || S_ISDIR(st.st_mode)) {
+            ::close(fd);
+            return false;
+        }
+        m_sizeAtOpen = st.st_size;
     }
     m_fd = fd;
     return true;
@@ -121,6 +128,7 @@ void FileHandle::close()
         ::close(m_fd);
         m_fd = -1;
     }
+    m_sizeAtOpen = -1;
 }
 
 std::int64_t FileHandle::size() const
@@ -150,7 +158,10 @@ bool FileHandle::readAt2(std::int64_t offset, void* first, std::size_t firstLeng
 
 bool FileHandle::writeAt(std::int64_t offset, const void* data, std::size_t length)
 {
-    return writeAt3(offset, data, length, nullptr, 0, nullptr, 0);
+    if (m_fd < 0 || offset < 0)
+        return false;
+    iovec iov[1] = {{const_cast<void*>(data), length}};
+    return writeAllAt(m_fd, iov, 1, offset);
 }
 
 bool FileHandle::writeAt3(std::int64_t offset, const void* a, std::size_t aLength,
@@ -170,9 +181,14 @@ bool FileHandle::readWhole(const QString& hostPath, QByteArray& bytes, std::int6
     FileHandle file;
     if (!file.open(hostPath, Mode::ReadOnly))
         return false;
-    const std::int64_t size = file.size();
+    // The size seen when opening: nothing else writes the files read whole.
+    const std::int64_t size = file.m_sizeAtOpen;
     if (size < 0 || size > maxBytes)
         return false;
-    bytes = QByteArray(static_cast<qsizetype>(size), Qt::Uninitialized);
+    // A buffer the caller keeps between calls is filled in place.
+    if (bytes.isDetached() && bytes.capacity() >= size)
+        bytes.resize(static_cast<qsizetype>(size));
+    else
+        bytes = QByteArray(static_cast<qsizetype>(size), Qt::Uninitialized);
     return size == 0 || file.readAt(0, bytes.data(), static_cast<std::size_t>(size));
 }

@@ -16,7 +16,7 @@ public:
         ReadOnly,
         ReadWrite,
         CreateNew,       // fails if the file exists
-        CreateOrReplace, // truncates an existing file
+        CreateOrReplace, // truncates an existing file; may be read back
     };
 
     FileHandle() = default;
@@ -56,4 +56,5 @@ public:
 
 private:
     int m_fd = -1;
+    std::int64_t m_sizeAtOpen = -1; // known for files opened read-only
 };

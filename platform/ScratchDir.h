@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// The process's private scratch directory: created fresh (mode 0700) in the
-// system's temporary directory, removed when the owning Session ends. The
+// The process's private scratch directory: created fresh (mode 0700) below
+// base(), removed when the owning Session ends. The
 // frame scratch files "1.jpg" and "sth.jpg" live here, so another user or a
 // second instance can neither read nor substitute them.
 class ScratchDir {
@@ -22,6 +22,11 @@ public:
     // The directory; creates it on first use when no Session made it yet.
     // AppError "Cannot create file <folder>: <reason>" when it cannot.
     static QString path();
+
+    // Where the directory is made: TMPDIR when it is set; otherwise the
+    // user's private runtime directory (XDG_RUNTIME_DIR) or /dev/shm, which
+    // are kept in memory; otherwise the system's temporary directory.
+    static QString base();
 
     // Removes the directory and everything in it.
     static void remove();

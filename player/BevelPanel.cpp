@@ -1,6 +1,9 @@
 #include "player/BevelPanel.h"
 
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <vector>
 
 BevelPanel::BevelPanel(const QColor& color, int borderWidth, QWidget* parent)
     : QWidget(parent)
@@ -23,22 +26,36 @@ void BevelPanel::resizeEvent(QResizeEvent*)
         m_fill->setGeometry(rect().adjusted(inset(), inset(), -inset(), -inset()));
 }
 
-void BevelPanel::paintEvent(QPaintEvent*)
+void BevelPanel::paintEvent(QPaintEvent* event)
 {
-    QPainter p(this);
-    p.fillRect(rect(), m_color);
     const QColor light(Qt::white);
     const QColor shadow(Qt::darkGray);
+    // The panel shows only as a ring around its fill widget. Every piece is
+    // filled with the painter clipped to one rectangle: clipped to the ring
+    // as a whole, each fill went through the painter's slow per-row path
+    // and the ring cost as much as a frame.
+    struct Piece {
+        QRect rect;
+        QColor color;
+    };
+    std::vector<Piece> pieces;
+    const QRect inner = m_fill != nullptr ? m_fill->geometry() : QRect();
+    for (const QRect& r : event->region() - QRegion(inner))
+        pieces.push_back({r, m_color});
     // One-pixel bevel around r: light on the top and left when raised.
-    const auto bevel = [&p](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
-        p.setPen(topLeft);
-        p.drawLine(r.topLeft(), r.topRight());
-        p.drawLine(r.topLeft(), r.bottomLeft());
-        p.setPen(bottomRight);
-        p.drawLine(r.bottomLeft(), r.bottomRight());
-        p.drawLine(r.topRight(), r.bottomRight());
+    const auto bevel = [&pieces](const QRect& r, const QColor& topLeft, const QColor& bottomRight) {
+        pieces.push_back({QRect(r.left(), r.top(), r.width(), 1), topLeft});
+        pieces.push_back({QRect(r.left(), r.top(), 1, r.height()), topLeft});
+        pieces.push_back({QRect(r.left(), r.bottom(), r.width(), 1), bottomRight});
+        pieces.push_back({QRect(r.right(), r.top(), 1, r.height()), bottomRight});
     };
     bevel(rect(), shadow, light);
     const int in = 1 + m_borderWidth;
     bevel(rect().adjusted(in, in, -in, -in), light, shadow);
+
+    QPainter p(this);
+    for (const Piece& piece : pieces) {
+        p.setClipRect(piece.rect);
+        p.fillRect(piece.rect, piece.color);
+    }
 }

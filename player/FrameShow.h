@@ -8,9 +8,9 @@
 
 class TableField;
 
-// Turns the current record's frame into a bitmap the way the course's decoder
-// wants it: the JPEG bytes go to the scratch file "c:\1.jpg", the decoder
-// reads that file, and the file is removed again.
+// Turns the current record's frame into a bitmap the way the course does it:
+// the JPEG bytes go to the scratch file "c:\1.jpg", the frame is decoded from
+// what that file gives back, and the file is removed again.
 namespace FrameShow {
 
 // The course path of the scratch file (drive C: is the private scratch dir).

@@ -47,6 +47,8 @@ QRect screenGeometry()
 }
 
 // Puts what the narration pass reads onto the narration box and the arrow.
+// The text is collected and given to the box once the pass is over, so the
+// box lays it out once instead of once per line.
 class WindowNarrationView : public NarrationPass::View {
 public:
     explicit WindowNarrationView(Tsimu_form& player)
@@ -54,8 +56,25 @@ public:
     {
     }
 
-    void clearText() override { popupform->clearText(); }
-    void appendText(const QString& line) override { popupform->addLine(line); }
+    void clearText() override
+    {
+        m_lines.clear();
+        m_textChanged = true;
+    }
+    void appendText(const QString& line) override
+    {
+        m_lines << line;
+        m_textChanged = true;
+    }
+    // Called when the pass is over, also when it failed part-way: the box
+    // then holds what was read, as it would have line by line.
+    void commitText()
+    {
+        // Most frame steps read no step and leave an empty box empty.
+        if (m_textChanged && m_lines != popupform->lines())
+            popupform->setLines(m_lines);
+        m_textChanged = false;
+    }
     void setBoxLeft(int left) override { popupform->move(left, popupform->y()); }
     void setBoxTop(int top) override { popupform->move(popupform->x(), top); }
     void setArrowTop(int top) override { m_player.Image2->move(m_player.Image2->x(), top); }
@@ -84,6 +103,8 @@ public:
 
 private:
     Tsimu_form& m_player;
+    QStringList m_lines;
+    bool m_textChanged = false;
 };
 
 ImageBox* builtInArrow(QWidget* parent, NarrationPass::Arrow arrow)
@@ -258,8 +279,14 @@ const QString& Tsimu_form::lineAt(int index) const
 void Tsimu_form::runNarration(bool frameForm)
 {
     WindowNarrationView view(*this);
-    NarrationPass::run(frameForm ? NarrationPass::Form::Frame : NarrationPass::Form::Run,
-                       lsnlist, state, view);
+    try {
+        NarrationPass::run(frameForm ? NarrationPass::Form::Frame : NarrationPass::Form::Run,
+                           lsnlist, state, view);
+    } catch (...) {
+        view.commitText();
+        throw;
+    }
+    view.commitText();
     if (frameForm)
         Image2->setVisible(state.arrowstate == kOn);
     if (state.stepstate != kDone) {

@@ -67,6 +67,13 @@ void Tpopupform::addLine(const QString& line)
     Memo1->verticalScrollBar()->setValue(0);
 }
 
+void Tpopupform::setLines(const QStringList& lines)
+{
+    m_lines = lines;
+    Memo1->setPlainText(m_lines.join(QLatin1Char('\n')));
+    Memo1->verticalScrollBar()->setValue(0);
+}
+
 void Tpopupform::NBClick()
 {
     guarded([&] {

@@ -18,6 +18,8 @@ public:
     // The text, one step-script line per memo line.
     void clearText();
     void addLine(const QString& line);
+    // The whole text at once: one layout instead of one per line.
+    void setLines(const QStringList& lines);
     const QStringList& lines() const { return m_lines; }
 
     // NEXT: hide; the pointer moves on unless the frame store has run out.

@@ -3,6 +3,7 @@
 #include "support/TestSupport.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QImage>
 
 #include <gtest/gtest.h>
@@ -85,16 +86,43 @@ TEST(Decoder, BaselineProgressiveAndGreyscaleDecodeToRgb32)
     }
 }
 
-TEST(Decoder, LoadReadsTheCourseScratchFile)
+// Loading by course name: the scratch file under its exact name, other files
+// also under another letter case; one after another, so that a file read
+// after a larger one is decoded from its own bytes only.
+TEST(Decoder, LoadReadsFilesByCourseName)
 {
-    const QByteArray jpeg = compress(testPicture(64, 48), Kind::Baseline);
-    writeFile(ScratchDir::path() + QStringLiteral("/1.jpg"), jpeg);
-    const std::unique_ptr<QImage> loaded = NViewLibLoad(QStringLiteral("c:\\1.jpg"), 0);
-    const std::unique_ptr<QImage> decoded = NViewLibDecode(jpeg);
-    ASSERT_TRUE(loaded);
-    ASSERT_TRUE(decoded);
-    EXPECT_EQ(*loaded, *decoded);
-    EXPECT_EQ(loaded->size(), QSize(64, 48));
+    TempCurrentDir dir;
+    ASSERT_TRUE(QDir().mkpath(QStringLiteral("Frames")));
+    const QByteArray large = compress(testPicture(320, 240), Kind::Progressive);
+    const QByteArray small = compress(testPicture(64, 48), Kind::Baseline);
+    ASSERT_GT(large.size(), small.size());
+    const struct {
+        const char* what;
+        QString hostFile;
+        QString courseName;
+        QByteArray bytes; // empty: no file, no picture
+    } cases[] = {
+        {"scratch file, large", ScratchDir::path() + QStringLiteral("/1.jpg"), QStringLiteral("c:\\1.jpg"), large},
+        {"scratch file, smaller after larger", ScratchDir::path() + QStringLiteral("/1.jpg"),
+         QStringLiteral("C:\\1.jpg"), small},
+        {"other letter case", dir.file(QStringLiteral("Frames/ONE.JPG")), QStringLiteral("frames\\one.jpg"), large},
+        {"missing file", QString(), QStringLiteral("c:\\missing.jpg"), {}},
+        {"exact name again", dir.file(QStringLiteral("Frames/two.jpg")), QStringLiteral("Frames\\two.jpg"), small},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (!c.hostFile.isEmpty())
+            writeFile(c.hostFile, c.bytes);
+        const std::unique_ptr<QImage> loaded = NViewLibLoad(c.courseName, 0);
+        if (c.bytes.isEmpty()) {
+            EXPECT_FALSE(loaded);
+            continue;
+        }
+        const std::unique_ptr<QImage> decoded = NViewLibDecode(c.bytes);
+        ASSERT_TRUE(loaded);
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(*loaded, *decoded);
+    }
 }
 
 TEST(Decoder, BadInputGivesNull)

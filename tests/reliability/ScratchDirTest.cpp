@@ -16,11 +16,17 @@ struct ProbeRun {
     QString errors;
 };
 
-ProbeRun runProbe(const QString& mode, const QString& tmpdir)
+// Runs the probe with the given variables set (or removed, when empty).
+ProbeRun runProbe(const QString& mode, const QList<QPair<QString, QString>>& variables)
 {
     QProcess probe;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.insert(QStringLiteral("TMPDIR"), tmpdir);
+    for (const auto& [name, value] : variables) {
+        if (value.isEmpty())
+            env.remove(name);
+        else
+            env.insert(name, value);
+    }
     probe.setProcessEnvironment(env);
     probe.start(QStringLiteral(LW_SCRATCH_PROBE), {mode});
     probe.waitForFinished(30000);
@@ -31,6 +37,11 @@ ProbeRun runProbe(const QString& mode, const QString& tmpdir)
     run.mode = out.value(1);
     run.errors = QString::fromLocal8Bit(probe.readAllStandardError());
     return run;
+}
+
+ProbeRun runProbe(const QString& mode, const QString& tmpdir)
+{
+    return runProbe(mode, {{QStringLiteral("TMPDIR"), tmpdir}});
 }
 
 // However the program leaves through exit(), with or without a Session, the
@@ -72,6 +83,46 @@ TEST(ScratchFolder, AnUnusableTemporaryDirectoryIsReportedNotFatal)
         EXPECT_EQ(run.exitCode, 5) << "the frame fails with a message, the program does not crash";
         EXPECT_TRUE(run.errors.contains(QStringLiteral("Cannot create file ") + tmpdir + "/lessonwright-"))
             << run.errors.toStdString();
+    }
+}
+
+// Where the folder goes: a TMPDIR that is set wins; otherwise a private
+// runtime directory, which lives in memory on a desktop session, but only
+// when it really is private; otherwise the shared memory file system.
+TEST(ScratchFolder, GoesToTheUsersChoiceOrAPrivatePlaceInMemory)
+{
+    QTemporaryDir tmp;
+    ASSERT_TRUE(tmp.isValid());
+    const QString privateDir = tmp.filePath(QStringLiteral("runtime"));
+    const QString openDir = tmp.filePath(QStringLiteral("open"));
+    ASSERT_TRUE(QDir().mkpath(privateDir));
+    ASSERT_TRUE(QDir().mkpath(openDir));
+    QFile::setPermissions(privateDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(openDir, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner
+                              | QFileDevice::ReadOther | QFileDevice::WriteOther | QFileDevice::ExeOther);
+    const bool shm = QFileInfo(QStringLiteral("/dev/shm")).isDir() && QFileInfo(QStringLiteral("/dev/shm")).isWritable();
+    const QString fallback = shm ? QStringLiteral("/dev/shm") : QDir::tempPath();
+    const struct {
+        const char* name;
+        QString tmpdir;
+        QString runtime;
+        QString expected;
+    } cases[] = {
+        {"TMPDIR wins", tmp.path(), privateDir, tmp.path()},
+        {"private runtime directory", QString(), privateDir, privateDir},
+        {"runtime directory others may enter", QString(), openDir, fallback},
+        {"relative runtime directory", QString(), QStringLiteral("runtime"), fallback},
+        {"missing runtime directory", QString(), tmp.filePath(QStringLiteral("gone")), fallback},
+        {"no runtime directory", QString(), QString(), fallback},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const ProbeRun run = runProbe(QStringLiteral("exit"), {{QStringLiteral("TMPDIR"), c.tmpdir},
+                                                              {QStringLiteral("XDG_RUNTIME_DIR"), c.runtime}});
+        EXPECT_EQ(run.exitCode, 3) << run.errors.toStdString();
+        EXPECT_EQ(QFileInfo(run.folder).absolutePath(), QFileInfo(c.expected).canonicalFilePath());
+        EXPECT_EQ(run.mode, "700");
+        EXPECT_FALSE(QFileInfo::exists(run.folder));
     }
 }
 
