@@ -1,12 +1,11 @@
 #include "bench/BenchWindows.h"
 
-#include "launcher/about.h"
-#include "launcher/menuunit_.h"
+#include "launcher/AppWindows.h"
 #include "launcher/Prompter.h"
 #include "platform/PointerControl.h"
-#include "player/proj10.h"
-#include "player/showm.h"
-#include "store/Unit1.h"
+
+#include <memory>
+#include <utility>
 
 namespace BenchWindows {
 
@@ -16,35 +15,28 @@ int& errorCount()
     static int count = 0;
     return count;
 }
+
+std::unique_ptr<AppWindows>& windows()
+{
+    static std::unique_ptr<AppWindows> made;
+    return made;
+}
 } // namespace
 
 void ensure()
 {
-    if (Mainf != nullptr)
+    if (windows())
         return;
     // No question box may block an unattended run; the pointer is left alone.
     Prompter::setMessageSink([](const QString&, const QString&) {});
     Prompter::setConfirmSink([](const QString&, const QString&) { return false; });
     PointerControl::setHook([](const QPoint&) {});
-    Mainf = new TMainf;
-    ProForm = new TProForm;
-    simu_form = new Tsimu_form;
-    popupform = new Tpopupform;
-    AboutBox = new TAboutBox;
+    windows() = std::make_unique<AppWindows>();
 }
 
 void destroy()
 {
-    delete AboutBox;
-    AboutBox = nullptr;
-    delete popupform;
-    popupform = nullptr;
-    delete simu_form;
-    simu_form = nullptr;
-    delete ProForm;
-    ProForm = nullptr;
-    delete Mainf;
-    Mainf = nullptr;
+    windows().reset();
 }
 
 void noteError(const QString&)

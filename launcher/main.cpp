@@ -1,19 +1,14 @@
+#include "launcher/AppWindows.h"
 #include "launcher/Artwork.h"
 #include "launcher/MessageBoxPresenter.h"
-#include "launcher/about.h"
 #include "launcher/menuunit_.h"
 #include "platform/ErrorPresenter.h"
 #include "platform/ScratchDir.h"
-#include "player/proj10.h"
-#include "player/showm.h"
-#include "store/Unit1.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QPixmap>
 #include <QTimer>
-
-#include <memory>
 
 namespace {
 
@@ -49,14 +44,9 @@ int main(int argc, char* argv[])
     // window's caption.
     ErrorPresenter::setTitle(QStringLiteral("Korvane Publishing Inc."));
 
-    // The five windows, each created once into its global instance, in the
-    // order the launcher's creation handler relies on: it runs before any
-    // other window exists. Only the launcher is shown.
-    const std::unique_ptr<TMainf> mainf(Mainf = new TMainf);
-    const std::unique_ptr<TProForm> proForm(ProForm = new TProForm);
-    const std::unique_ptr<Tsimu_form> simuForm(simu_form = new Tsimu_form);
-    const std::unique_ptr<Tpopupform> popupForm(popupform = new Tpopupform);
-    const std::unique_ptr<TAboutBox> aboutBox(AboutBox = new TAboutBox);
+    // The five windows, each created once into its global instance. Only the
+    // launcher is shown.
+    const AppWindows windows;
 
     // Hidden windows, or a player left showing, must not keep the program
     // alive once the launcher is gone.

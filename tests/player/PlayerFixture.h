@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launcher/AppWindows.h"
 #include "launcher/menuunit_.h"
 #include "player/PlayerTimer.h"
 #include "player/proj10.h"
@@ -14,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <vector>
 
 // The player's windows as the program makes them, with errors and pointer
@@ -23,27 +25,14 @@ class PlayerWindows : public testing::Test {
 protected:
     void SetUp() override
     {
-        Mainf = new TMainf;
-        ProForm = new TProForm;
-        simu_form = new Tsimu_form;
-        popupform = new Tpopupform;
+        windows.emplace();
         // The player starts out holding a real part's scripts; tests give
         // their own, and play without narration unless they ask for it.
         simu_form->datlist.clear();
         simu_form->lsnlist.clear();
     }
 
-    void TearDown() override
-    {
-        delete popupform;
-        popupform = nullptr;
-        delete simu_form;
-        simu_form = nullptr;
-        delete ProForm;
-        ProForm = nullptr;
-        delete Mainf;
-        Mainf = nullptr;
-    }
+    void TearDown() override { windows.reset(); }
 
     // A mouse event record (event line, frame line, separator) in the
     // script's own layout.
@@ -112,4 +101,6 @@ protected:
     ErrorRecorder errors;
     PointerRecorder pointer;
     TempCurrentDir course;
+    // Made in SetUp, inside the course folder, and gone before it.
+    std::optional<AppWindows> windows;
 };

@@ -159,24 +159,14 @@ void ScriptedTarget::runPlayer()
 
 void CourseWindows::SetUp()
 {
-    Mainf = new TMainf;
-    ProForm = new TProForm;
-    simu_form = new Tsimu_form;
-    popupform = new Tpopupform;
+    windows.emplace();
     target = std::make_unique<ScriptedTarget>();
 }
 
 void CourseWindows::TearDown()
 {
     target.reset();
-    delete popupform;
-    popupform = nullptr;
-    delete simu_form;
-    simu_form = nullptr;
-    delete ProForm;
-    ProForm = nullptr;
-    delete Mainf;
-    Mainf = nullptr;
+    windows.reset();
 }
 
 void CourseWindows::playLesson(int lessonIndex)

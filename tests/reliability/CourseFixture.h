@@ -1,5 +1,6 @@
 #pragma once
 
+#include "launcher/AppWindows.h"
 #include "launcher/PartLoader.h"
 #include "launcher/menuunit_.h"
 #include "platform/DbfTable.h"
@@ -17,6 +18,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+#include <optional>
 #include <vector>
 
 // Small courses written to disk through the table engine, as the builder
@@ -96,5 +99,6 @@ protected:
     ErrorRecorder errors;
     PointerRecorder pointer;
     TempCurrentDir course;
+    std::optional<AppWindows> windows;
     std::unique_ptr<ScriptedTarget> target;
 };

@@ -315,6 +315,30 @@ TEST_F(MoveFileTest, MovesEachPairIntoItsFrameFolderAndLeavesFailedMovesInPlace)
     EXPECT_EQ(bench.builder.scriptFiles().items(), (QStringList{"p7.dat", "p8.dat", "p9.dat", longBase + ".dat"}));
 }
 
+// The step script of a pair is filed before its event script. Each move
+// looks only at its own source and target, so the order shows only when one
+// move changes what the other sees: here the step script's place in the frame
+// folder is a link to the event script still waiting in the tutorial folder.
+// While the event script is there, the link counts as a file filed earlier
+// and the step script stays; had the event script gone first, the link would
+// lead nowhere and both would move.
+TEST_F(MoveFileTest, TheStepScriptMovesBeforeTheEventScript)
+{
+    const QString folder = done + "/p1/jpgs";
+    makeDirectory(folder);
+    writeFile(tutorial + "/p1.dat", "p1 events");
+    writeFile(tutorial + "/p1.lsn", "p1 steps");
+    ASSERT_TRUE(QFile::link(tutorial + "/p1.dat", folder + "/p1.lsn"));
+
+    Bench bench(dir.path());
+    EXPECT_EQ(bench.builder.moveFiles(), 1);
+
+    EXPECT_EQ(QDir(tutorial).entryList(QDir::Files | QDir::System), QStringList{"p1.lsn"});
+    EXPECT_EQ(readFile(tutorial + "/p1.lsn"), "p1 steps");
+    EXPECT_FALSE(QFileInfo(folder + "/p1.dat").isSymLink());
+    EXPECT_EQ(readFile(folder + "/p1.dat"), "p1 events");
+}
+
 TEST_F(MoveFileTest, AMissingTutorialFolderMovesNothing)
 {
     QDir(tutorial).removeRecursively();
