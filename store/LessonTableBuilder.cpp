@@ -200,8 +200,11 @@ int LessonTableBuilder::moveFiles()
             const QString target = HostPath::toHost(to + extension);
             // A move never replaces a file already filed, and never creates
             // the frame folder: either would hide a mistake of the author.
-            if (!QFileInfo::exists(source) || QFileInfo::exists(target)
-                || !QFileInfo(QFileInfo(target).path()).isDir())
+            // A link in the target's place counts as filed even when it
+            // leads nowhere: moving onto it would write through it.
+            const QFileInfo targetInfo(target);
+            if (!QFileInfo::exists(source) || targetInfo.exists() || targetInfo.isSymLink()
+                || !QFileInfo(targetInfo.path()).isDir())
                 continue;
             if (QFile::rename(source, target))
                 ++moved;

@@ -317,26 +317,45 @@ TEST_F(MoveFileTest, MovesEachPairIntoItsFrameFolderAndLeavesFailedMovesInPlace)
 
 // The step script of a pair is filed before its event script. Each move
 // looks only at its own source and target, so the order shows only when one
-// move changes what the other sees: here the step script's place in the frame
-// folder is a link to the event script still waiting in the tutorial folder.
-// While the event script is there, the link counts as a file filed earlier
-// and the step script stays; had the event script gone first, the link would
-// lead nowhere and both would move.
+// move changes what the other sees: here the event script in the tutorial
+// folder is a link to the step script beside it. Once the step script has
+// gone, the link leads nowhere and stays; had the event script gone first,
+// both would have moved.
 TEST_F(MoveFileTest, TheStepScriptMovesBeforeTheEventScript)
+{
+    const QString folder = done + "/p1/jpgs";
+    makeDirectory(folder);
+    writeFile(tutorial + "/p1.lsn", "p1 steps");
+    ASSERT_TRUE(QFile::link(tutorial + "/p1.lsn", tutorial + "/p1.dat"));
+
+    Bench bench(dir.path());
+    EXPECT_EQ(bench.builder.moveFiles(), 1);
+
+    EXPECT_EQ(readFile(folder + "/p1.lsn"), "p1 steps");
+    EXPECT_FALSE(QFileInfo(folder + "/p1.dat").isSymLink());
+    EXPECT_FALSE(QFileInfo::exists(folder + "/p1.dat"));
+    EXPECT_TRUE(QFileInfo(tutorial + "/p1.dat").isSymLink());
+}
+
+// A link in a target's place is a file filed earlier, also when it leads
+// nowhere or to another file of the course: nothing is written through it.
+TEST_F(MoveFileTest, LinksInTheFrameFolderAreNeverWrittenThrough)
 {
     const QString folder = done + "/p1/jpgs";
     makeDirectory(folder);
     writeFile(tutorial + "/p1.dat", "p1 events");
     writeFile(tutorial + "/p1.lsn", "p1 steps");
-    ASSERT_TRUE(QFile::link(tutorial + "/p1.dat", folder + "/p1.lsn"));
+    writeFile(dir.path() + "/other.txt", "keep me");
+    ASSERT_TRUE(QFile::link(dir.path() + "/nowhere", folder + "/p1.dat"));
+    ASSERT_TRUE(QFile::link(dir.path() + "/other.txt", folder + "/p1.lsn"));
 
     Bench bench(dir.path());
-    EXPECT_EQ(bench.builder.moveFiles(), 1);
+    EXPECT_EQ(bench.builder.moveFiles(), 0);
 
-    EXPECT_EQ(QDir(tutorial).entryList(QDir::Files | QDir::System), QStringList{"p1.lsn"});
+    EXPECT_EQ(readFile(tutorial + "/p1.dat"), "p1 events");
     EXPECT_EQ(readFile(tutorial + "/p1.lsn"), "p1 steps");
-    EXPECT_FALSE(QFileInfo(folder + "/p1.dat").isSymLink());
-    EXPECT_EQ(readFile(folder + "/p1.dat"), "p1 events");
+    EXPECT_EQ(readFile(dir.path() + "/other.txt"), "keep me");
+    EXPECT_FALSE(QFileInfo::exists(dir.path() + "/nowhere"));
 }
 
 TEST_F(MoveFileTest, AMissingTutorialFolderMovesNothing)
