@@ -2,6 +2,7 @@
 // measured in the same run on the same frames. bench/run turns the pairs
 // into ratios.
 #include "bench/BenchFrames.h"
+#include "bench/PairClock.h"
 
 #include "platform/DbfTable.h"
 #include "platform/FileHandle.h"
@@ -70,6 +71,29 @@ void ScratchRoundTrip(benchmark::State& state)
     }
 }
 BENCHMARK(ScratchRoundTrip);
+
+// Goal 2 with both sides in one loop: every iteration sends one frame through
+// the scratch file and decodes the same bytes from memory, the order
+// alternating so that neither side always finds the bytes in the cache.
+void ScratchVsMemory(benchmark::State& state)
+{
+    PairClock pair;
+    size_t i = 0;
+    for (auto _ : state) {
+        const QByteArray& jpeg = BenchFrames::step(i);
+        const bool oursFirst = (i++ & 1) == 0;
+        for (const bool ours : {oursFirst, !oursFirst}) {
+            pair.begin();
+            {
+                auto image = ours ? FrameShow::throughScratchFile(jpeg) : NViewLibDecode(jpeg);
+                benchmark::DoNotOptimize(image);
+            }
+            pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
+        }
+    }
+    pair.report(state);
+}
+BENCHMARK(ScratchVsMemory);
 
 // The least a round trip through a file can cost: one open of a new file,
 // one write, one open, one read, one unlink, on the same directory.

@@ -3,6 +3,7 @@
 // timers (goal 7) and the lesson start (goal 8).
 #include "bench/BenchFrames.h"
 #include "bench/BenchWindows.h"
+#include "bench/PairClock.h"
 
 #include "content/Catalogue.h"
 #include "content/ScriptLibrary.h"
@@ -24,6 +25,7 @@
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
+#include <turbojpeg.h>
 
 #include <unistd.h>
 
@@ -218,6 +220,64 @@ void FrameStepWithoutPaint(benchmark::State& state)
     frameSteps(state, false);
 }
 BENCHMARK(FrameStepWithoutPaint);
+
+// Goal 1 with both sides in one loop: every iteration makes one frame step
+// (with its repaint) and decodes the same record's bytes with TurboJPEG
+// alone, from memory into a buffer that is reused, the order alternating.
+void FrameStepVsDecode(benchmark::State& state)
+{
+    BenchWindows::ensure();
+    BenchWindows::takeErrors();
+    openBenchStore();
+    simu_form->datlist = longMouseScript(3000);
+    simu_form->lsnlist.clear();
+    simu_form->showPlayer();
+    stopPlayer();
+    QCoreApplication::processEvents();
+    simu_form->state.lineindex = 0;
+    DbfTable& table = ProForm->Table1;
+    table.first();
+    const int lastLine = int(simu_form->datlist.size()) - 1;
+    const auto& jpegs = BenchFrames::get().jpegs;
+    tjhandle tj = tjInitDecompress();
+    std::vector<unsigned char> pixels(640 * 480 * 4);
+    PairClock pair;
+    size_t i = 0;
+    for (auto _ : state) {
+        if (table.recNo() >= table.recordCount() || simu_form->state.lineindex + 3 > lastLine) {
+            table.first();
+            simu_form->state.lineindex = 0;
+        }
+        // The record the step moves to holds jpegs[recNo] (records count from 1).
+        const QByteArray& jpeg = jpegs[size_t(table.recNo())];
+        const bool oursFirst = (i++ & 1) == 0;
+        for (const bool ours : {oursFirst, !oursFirst}) {
+            pair.begin();
+            if (ours) {
+                simu_form->NEXTFRAME();
+                QCoreApplication::processEvents();
+            } else {
+                const auto* data = reinterpret_cast<const unsigned char*>(jpeg.constData());
+                int width = 0;
+                int height = 0;
+                int subsampling = 0;
+                int colorspace = 0;
+                tjDecompressHeader3(tj, data, (unsigned long)jpeg.size(), &width, &height, &subsampling, &colorspace);
+                pixels.resize(size_t(width) * size_t(height) * 4);
+                tjDecompress2(tj, data, (unsigned long)jpeg.size(), pixels.data(), width, width * 4, height, TJPF_BGRX, 0);
+                benchmark::DoNotOptimize(pixels.data());
+            }
+            pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
+        }
+    }
+    tjDestroy(tj);
+    pair.report(state);
+    QCoreApplication::processEvents();
+    stopPlayer();
+    simu_form->Close1Click();
+    reportErrors(state);
+}
+BENCHMARK(FrameStepVsDecode);
 
 // The longest part whose event script the program carries (p20b, 195
 // events, once its script is in the library).

@@ -5,6 +5,8 @@ ok/short.
 Ratios are judged on CPU time (the thread's or the process's, system time
 included): the machine is shared, and wall time there measures the
 scheduler as much as the program. The wall-time ratio follows in brackets.
+Goals 1 and 2 are judged on benchmarks that time both sides in one loop,
+frame by frame, in alternating order (counters ours_*_ns and floor_*_ns).
 The lesson start is the exception: it is timed by hand from the double click
 to the painted frame, which only the wall clock can do (its CPU time covers
 the whole round, closing the player included), so it is judged on wall time
@@ -59,6 +61,18 @@ def ratio_line(label, cpu, real, ours, floor, goal, wall_only=False):
     return f"{label}: {text}, goal <= {goal}, {verdict(med <= goal)} [wall {wall}]"
 
 
+def pair_line(label, counters, name, goal):
+    """A ratio whose two sides were timed side by side in one loop."""
+    c = counters.get(name, {})
+    if "ours_cpu_ns" not in c:
+        return f"{label}: not measured"
+    cpu = [a / b for a, b in zip(c["ours_cpu_ns"], c["floor_cpu_ns"])]
+    wall = [a / b for a, b in zip(c["ours_wall_ns"], c["floor_wall_ns"])]
+    med, text = spread(cpu)
+    _, wall_text = spread(wall)
+    return f"{label}: {text}, goal <= {goal}, {verdict(med <= goal)} [wall {wall_text}]"
+
+
 def main():
     p = argparse.ArgumentParser()
     p.add_argument("bench")
@@ -68,9 +82,18 @@ def main():
     a = p.parse_args()
     cpu, real, counters, labels = load_bench(a.bench)
     lines = []
-    lines.append(ratio_line("1 frame step / TurboJPEG decode", cpu, real, "FrameStep", "TurboJpegDecode", 1.25))
-    lines.append(ratio_line("2 scratch round trip / decode from memory", cpu, real, "ScratchRoundTrip",
-                            "DecodeFromMemory", 1.08))
+    # Goals 1 and 2 are judged on both sides timed in one loop, frame by
+    # frame; the separate benchmarks follow for information.
+    lines.append(pair_line("1 frame step / TurboJPEG decode", counters, "FrameStepVsDecode", 1.25))
+    lines.append(pair_line("2 scratch round trip / decode from memory", counters, "ScratchVsMemory", 1.08))
+    lines.append(ratio_line("  (info, separate runs) frame step / TurboJPEG", cpu, real, "FrameStep",
+                            "TurboJpegDecode", 1.0e9).replace(", goal <= 1000000000.0, ok", ""))
+    lines.append(ratio_line("  (info, separate runs) frame step without its repaint / TurboJPEG", cpu, real,
+                            "FrameStepWithoutPaint", "TurboJpegDecode", 1.0e9).replace(", goal <= 1000000000.0, ok", ""))
+    lines.append(ratio_line("  (info, separate runs) scratch round trip / decode from memory", cpu, real,
+                            "ScratchRoundTrip", "DecodeFromMemory", 1.0e9).replace(", goal <= 1000000000.0, ok", ""))
+    lines.append(ratio_line("  (info, separate runs) bare file round trip / decode from memory", cpu, real,
+                            "RawFileRoundTrip", "DecodeFromMemory", 1.0e9).replace(", goal <= 1000000000.0, ok", ""))
     lines.append(ratio_line("  (info) our decoder from memory / TurboJPEG", cpu, real, "DecodeFromMemory",
                             "TurboJpegDecode", 1.0e9).replace(", goal <= 1000000000.0, ok", ""))
     lines.append(ratio_line("3 table next + read GR / pread", cpu, real, "TableNextReadGr", "PreadSameBytes", 3.0))

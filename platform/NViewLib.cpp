@@ -54,7 +54,7 @@ constexpr int kPixelFormat = QSysInfo::ByteOrder == QSysInfo::LittleEndian ? TJP
 
 } // namespace
 
-std::unique_ptr<QImage> NViewLibDecode(const QByteArray& jpeg)
+std::unique_ptr<QImage> NViewLibDecode(const QByteArray& jpeg, QImage recycled)
 {
     if (jpeg.size() < 4)
         return nullptr;
@@ -73,7 +73,11 @@ std::unique_ptr<QImage> NViewLibDecode(const QByteArray& jpeg)
         || qint64(width) * height > kMaxPixels)
         return nullptr;
     try {
-        auto image = std::make_unique<QImage>(width, height, QImage::Format_RGB32);
+        // Memory the last frame used is already mapped and in the cache.
+        const bool reuse = recycled.size() == QSize(width, height) && recycled.format() == QImage::Format_RGB32
+            && recycled.isDetached();
+        auto image = reuse ? std::make_unique<QImage>(std::move(recycled))
+                           : std::make_unique<QImage>(width, height, QImage::Format_RGB32);
         if (image->isNull())
             return nullptr;
         // Any warning (a truncated or corrupt stream) makes the call fail:

@@ -10,5 +10,7 @@
 // every call and has no meaning. Never throws.
 std::unique_ptr<QImage> NViewLibLoad(const QString& fileName, quint32 flag);
 
-// Same decoder on bytes already in memory (benchmarks, the checker).
-std::unique_ptr<QImage> NViewLibDecode(const QByteArray& jpeg);
+// Same decoder on bytes already in memory. A recycled image of the same size
+// that nothing else shares is decoded into instead of new memory (its pixels
+// are lost either way).
+std::unique_ptr<QImage> NViewLibDecode(const QByteArray& jpeg, QImage recycled = QImage());

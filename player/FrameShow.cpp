@@ -10,6 +10,8 @@
 
 #include <unistd.h>
 
+#include <utility>
+
 namespace FrameShow {
 
 namespace {
@@ -49,7 +51,7 @@ const QString& scratchHostPath()
 
 } // namespace
 
-void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver)
+void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QImage* recycled)
 {
     const QString courseName = QString::fromLatin1(kScratchFile);
     const QString& hostPath = scratchHostPath();
@@ -70,7 +72,8 @@ void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver)
         if (!file.readAt(0, bytes.data(), std::size_t(bytes.size())))
             bytes.clear();
     }
-    std::unique_ptr<QImage> frame = NViewLibDecode(bytes);
+    std::unique_ptr<QImage> frame
+        = NViewLibDecode(bytes, recycled != nullptr ? std::exchange(*recycled, QImage()) : QImage());
     // Only a frame's worth is kept for the next step.
     if (bytes.capacity() > kKeptBufferBytes)
         bytes = QByteArray();
@@ -79,9 +82,9 @@ void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver)
     handOver(std::move(frame));
 }
 
-void show(const TableField& field, const HandOver& handOver)
+void show(const TableField& field, const HandOver& handOver, QImage* recycled)
 {
-    showThroughScratchFile(field.value(), handOver);
+    showThroughScratchFile(field.value(), handOver, recycled);
 }
 
 std::unique_ptr<QImage> throughScratchFile(const QByteArray& jpeg)

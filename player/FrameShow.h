@@ -23,8 +23,10 @@ using HandOver = std::function<void(std::unique_ptr<QImage>)>;
 // written to the scratch file, the decoder reads it, the frame is handed
 // over, and the file is removed (also when writing or handing over fails).
 // Throws "Cannot create file c:\1.jpg" when the scratch file cannot be made.
-void show(const TableField& field, const HandOver& handOver);
-void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver);
+// A recycled image (see NViewLibDecode) is taken only when the decoder runs:
+// when the scratch file fails, the caller still has it.
+void show(const TableField& field, const HandOver& handOver, QImage* recycled = nullptr);
+void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QImage* recycled = nullptr);
 
 // The decoded frame of field's current record, or null when the decoder
 // could not read it. Throws the engine's AppError when the scratch file

@@ -3,15 +3,26 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <utility>
+
 ImageBox::ImageBox(QWidget* parent)
     : QWidget(parent)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+QImage ImageBox::takePicture()
+{
+    m_takenArea = QRect(pictureOffset(), m_picture.size());
+    m_drawn = QImage();
+    return std::exchange(m_picture, QImage());
+}
+
 void ImageBox::setPicture(const QImage& picture)
 {
-    const QRect before(pictureOffset(), m_picture.size());
+    const QRect before = m_picture.isNull() && !m_takenArea.isNull() ? m_takenArea
+                                                                      : QRect(pictureOffset(), m_picture.size());
+    m_takenArea = QRect();
     m_picture = picture;
     prepare();
     if (m_autoSize && !m_picture.isNull())

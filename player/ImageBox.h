@@ -12,6 +12,9 @@ public:
     explicit ImageBox(QWidget* parent = nullptr);
 
     void setPicture(const QImage& picture);
+    // Gives up the picture without repainting, for a picture of the same
+    // size that follows at once: the box then repaints only the picture.
+    QImage takePicture();
     const QImage& picture() const { return m_picture; }
 
     void setCenter(bool center) { m_center = center; update(); }
@@ -33,6 +36,7 @@ private:
 
     QImage m_picture;
     QImage m_drawn; // m_picture, or its copy with the ground made transparent
+    QRect m_takenArea; // where the picture given up by takePicture() was
     bool m_center = false;
     bool m_autoSize = false;
     bool m_transparent = false;

@@ -251,12 +251,29 @@ void Tsimu_form::showPlayer()
 
 void Tsimu_form::showCurrentFrame()
 {
-    FrameShow::show(ProForm->Table1GR, [this](std::unique_ptr<QImage> decoded) {
-        // The previous frame's pixels are released here, before the image
-        // takes the new one, so only the frame on screen is held.
-        *framebmp = decoded ? std::move(*decoded) : QImage();
-        Image1->setPicture(*framebmp);
-    });
+    // The frame on screen lends its pixels to the next one, so only one
+    // frame is ever held and the decoder writes into memory that is already
+    // mapped and in the cache. Nothing is painted in between: the new frame
+    // is in place before the event loop runs again.
+    QImage recycled = Image1->takePicture();
+    *framebmp = QImage();
+    try {
+        FrameShow::show(
+            ProForm->Table1GR,
+            [this](std::unique_ptr<QImage> decoded) {
+                *framebmp = decoded ? std::move(*decoded) : QImage();
+                Image1->setPicture(*framebmp);
+            },
+            &recycled);
+    } catch (...) {
+        // The scratch file failed before the decoder ran: the frame that
+        // was on screen stays.
+        if (!recycled.isNull()) {
+            *framebmp = recycled;
+            Image1->setPicture(*framebmp);
+        }
+        throw;
+    }
 }
 
 void Tsimu_form::movePointer(int x, int y)
