@@ -125,6 +125,40 @@ TEST(Decoder, LoadReadsFilesByCourseName)
     }
 }
 
+// A recycled image is written only when it is the right size and nobody else
+// holds it: a picture shared with another holder keeps its pixels.
+TEST(Decoder, RecycledImagesAreReusedOnlyWhenFreeAndTheRightSize)
+{
+    const QByteArray jpeg = compress(testPicture(64, 48), Kind::Baseline);
+    const std::unique_ptr<QImage> expected = NViewLibDecode(jpeg);
+    ASSERT_TRUE(expected);
+    const struct {
+        const char* what;
+        QSize size;
+        QImage::Format format;
+        bool shared;
+        bool reused;
+    } cases[] = {
+        {"free, same size", {64, 48}, QImage::Format_RGB32, false, true},
+        {"shared", {64, 48}, QImage::Format_RGB32, true, false},
+        {"other size", {48, 64}, QImage::Format_RGB32, false, false},
+        {"other format", {64, 48}, QImage::Format_ARGB32, false, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        QImage recycled(c.size, c.format);
+        recycled.fill(Qt::magenta);
+        const QImage holder = c.shared ? recycled : QImage();
+        const uchar* memory = recycled.constBits();
+        const std::unique_ptr<QImage> decoded = NViewLibDecode(jpeg, std::move(recycled));
+        ASSERT_TRUE(decoded);
+        EXPECT_EQ(*decoded, *expected);
+        EXPECT_EQ(decoded->constBits() == memory, c.reused);
+        if (c.shared)
+            EXPECT_EQ(holder.pixel(0, 0), QColor(Qt::magenta).rgb());
+    }
+}
+
 TEST(Decoder, BadInputGivesNull)
 {
     const QByteArray jpeg = compress(testPicture(320, 240), Kind::Baseline);

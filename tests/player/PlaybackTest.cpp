@@ -7,6 +7,7 @@
 #include "platform/HandlerGuard.h"
 #include "player/ImageBox.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -103,6 +104,46 @@ TEST_F(PlaybackTest, WholePartPlaysEventByEvent)
     EXPECT_FALSE(simu_form->Timer2->enabled());
     EXPECT_TRUE(near(shownColour(), frameColour(0, 4)));
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
+}
+
+// Each frame takes the place of the one before it in memory, so one frame is
+// held; when the scratch file cannot be made, the frame on screen stays, and
+// the next frame that can be made shows again.
+TEST_F(PlaybackTest, OneFrameIsHeldAndAFailedStepKeepsTheFrameOnScreen)
+{
+    simu_form->datlist = script({mouseEvent(0, 10, 10), mouseEvent(1, 20, 20), mouseEvent(2, 30, 30),
+                                 mouseEvent(3, 40, 40)});
+    CourseBuilder::makeStore("p9", colours(2, 4));
+    openStore("p9");
+    simu_form->showPlayer();
+    const QString blocker = HostPath::toHost(QString::fromLatin1(FrameShow::kScratchFile));
+
+    const struct {
+        const char* what;
+        bool blocked;
+        int shownFrame;
+    } steps[] = {
+        {"second frame", false, 1},
+        {"scratch file blocked", true, 1},
+        {"scratch file free again", false, 3},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.what);
+        const uchar* before = simu_form->framebmp->constBits();
+        if (s.blocked)
+            ASSERT_TRUE(QDir().mkpath(blocker));
+        errors.messages.clear();
+        simu_form->Timer2Timer();
+        if (s.blocked) {
+            ASSERT_TRUE(QDir(blocker).removeRecursively());
+            EXPECT_EQ(errors.messages, QStringList{"Cannot create file c:\\1.jpg."});
+        } else {
+            EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
+        }
+        EXPECT_TRUE(near(shownColour(), frameColour(2, s.shownFrame)));
+        EXPECT_EQ(simu_form->Image1->picture().constBits(), simu_form->framebmp->constBits());
+        EXPECT_EQ(simu_form->framebmp->constBits(), before) << "a second frame in new memory";
+    }
 }
 
 TEST_F(PlaybackTest, FewerFramesThanEventsRepeatTheLastAndNextStopsAtTheEnd)
