@@ -4,6 +4,7 @@
 #include "bench/BenchFrames.h"
 #include "bench/BenchWindows.h"
 #include "bench/PairClock.h"
+#include "bench/TurboJpegFloor.h"
 
 #include "content/Catalogue.h"
 #include "content/ScriptLibrary.h"
@@ -25,7 +26,6 @@
 #include <QTimer>
 
 #include <benchmark/benchmark.h>
-#include <turbojpeg.h>
 
 #include <unistd.h>
 
@@ -172,11 +172,10 @@ private:
     bool m_painting = false;
 };
 
-// Goal 1: one frame step as the frame timer runs it: next record, GR through
-// the scratch file, decode, framebmp and Image1, the repaint; then the
-// scratch file is gone again. With paint false, the repaint is left out (to
-// tell its share).
-void frameSteps(benchmark::State& state, bool paint)
+// The player showing the bench store with a long script of mouse events and
+// no narration, stopped on the first record; gives the last script line a
+// frame step may reach.
+int startFrameSteps()
 {
     BenchWindows::ensure();
     BenchWindows::takeErrors();
@@ -187,9 +186,18 @@ void frameSteps(benchmark::State& state, bool paint)
     stopPlayer();
     QCoreApplication::processEvents();
     simu_form->state.lineindex = 0;
+    ProForm->Table1.first();
+    return int(simu_form->datlist.size()) - 1;
+}
+
+// Goal 1: one frame step as the frame timer runs it: next record, GR through
+// the scratch file, decode, framebmp and Image1, the repaint; then the
+// scratch file is gone again. With paint false, the repaint is left out (to
+// tell its share).
+void frameSteps(benchmark::State& state, bool paint)
+{
+    const int lastLine = startFrameSteps();
     DbfTable& table = ProForm->Table1;
-    table.first();
-    const int lastLine = int(simu_form->datlist.size()) - 1;
     for (auto _ : state) {
         // Records 2..N in turn, like the decode floor.
         if (table.recNo() >= table.recordCount() || simu_form->state.lineindex + 3 > lastLine) {
@@ -226,21 +234,10 @@ BENCHMARK(FrameStepWithoutPaint);
 // alone, from memory into a buffer that is reused, the order alternating.
 void FrameStepVsDecode(benchmark::State& state)
 {
-    BenchWindows::ensure();
-    BenchWindows::takeErrors();
-    openBenchStore();
-    simu_form->datlist = longMouseScript(3000);
-    simu_form->lsnlist.clear();
-    simu_form->showPlayer();
-    stopPlayer();
-    QCoreApplication::processEvents();
-    simu_form->state.lineindex = 0;
+    const int lastLine = startFrameSteps();
     DbfTable& table = ProForm->Table1;
-    table.first();
-    const int lastLine = int(simu_form->datlist.size()) - 1;
     const auto& jpegs = BenchFrames::get().jpegs;
-    tjhandle tj = tjInitDecompress();
-    std::vector<unsigned char> pixels(640 * 480 * 4);
+    TurboJpegFloor floor;
     PairClock pair;
     size_t i = 0;
     for (auto _ : state) {
@@ -257,20 +254,11 @@ void FrameStepVsDecode(benchmark::State& state)
                 simu_form->NEXTFRAME();
                 QCoreApplication::processEvents();
             } else {
-                const auto* data = reinterpret_cast<const unsigned char*>(jpeg.constData());
-                int width = 0;
-                int height = 0;
-                int subsampling = 0;
-                int colorspace = 0;
-                tjDecompressHeader3(tj, data, (unsigned long)jpeg.size(), &width, &height, &subsampling, &colorspace);
-                pixels.resize(size_t(width) * size_t(height) * 4);
-                tjDecompress2(tj, data, (unsigned long)jpeg.size(), pixels.data(), width, width * 4, height, TJPF_BGRX, 0);
-                benchmark::DoNotOptimize(pixels.data());
+                floor.decode(jpeg);
             }
             pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
         }
     }
-    tjDestroy(tj);
     pair.report(state);
     QCoreApplication::processEvents();
     stopPlayer();
