@@ -75,7 +75,6 @@ FileHandle::~FileHandle()
 
 FileHandle::FileHandle(FileHandle&& other) noexcept
     : m_fd(std::exchange(other.m_fd, -1))
-    , m_sizeAtOpen(std::exchange(other.m_sizeAtOpen, -1))
 {
 }
 
@@ -84,7 +83,6 @@ FileHandle& FileHandle::operator=(FileHandle&& other) noexcept
     if (this != &other) {
         close();
         m_fd = std::exchange(other.m_fd, -1);
-        m_sizeAtOpen = std::exchange(other.m_sizeAtOpen, -1);
     }
     return *this;
 }
@@ -116,7 +114,6 @@ bool FileHandle::open(const QString& hostPath, Mode mode)
             ::close(fd);
             return false;
         }
-        m_sizeAtOpen = st.st_size;
     }
     m_fd = fd;
     return true;
@@ -128,7 +125,6 @@ void FileHandle::close()
         ::close(m_fd);
         m_fd = -1;
     }
-    m_sizeAtOpen = -1;
 }
 
 std::int64_t FileHandle::size() const
@@ -181,14 +177,9 @@ bool FileHandle::readWhole(const QString& hostPath, QByteArray& bytes, std::int6
     FileHandle file;
     if (!file.open(hostPath, Mode::ReadOnly))
         return false;
-    // The size seen when opening: nothing else writes the files read whole.
-    const std::int64_t size = file.m_sizeAtOpen;
+    const std::int64_t size = file.size();
     if (size < 0 || size > maxBytes)
         return false;
-    // A buffer the caller keeps between calls is filled in place.
-    if (bytes.isDetached() && bytes.capacity() >= size)
-        bytes.resize(static_cast<qsizetype>(size));
-    else
-        bytes = QByteArray(static_cast<qsizetype>(size), Qt::Uninitialized);
+    bytes = QByteArray(static_cast<qsizetype>(size), Qt::Uninitialized);
     return size == 0 || file.readAt(0, bytes.data(), static_cast<std::size_t>(size));
 }

@@ -56,5 +56,4 @@ public:
 
 private:
     int m_fd = -1;
-    std::int64_t m_sizeAtOpen = -1; // known for files opened read-only
 };

@@ -3,7 +3,6 @@
 #include "platform/AppError.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <cerrno>
 #include <cstdio>
