@@ -9,7 +9,6 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QTextDocument>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -47,30 +46,11 @@ Tpopupform::Tpopupform(QWidget* parent)
     Memo1->setFont(font);
 }
 
-void Tpopupform::clearText()
-{
-    m_lines.clear();
-    Memo1->clear();
-}
-
-void Tpopupform::addLine(const QString& line)
-{
-    // Lines are appended: setting the whole text again per line laid it all
-    // out again each time. While the text is still blank it is set whole,
-    // since appending to an empty document would swallow a leading blank line.
-    m_lines << line;
-    if (Memo1->document()->isEmpty())
-        Memo1->setPlainText(m_lines.join(QLatin1Char('\n')));
-    else
-        Memo1->appendPlainText(line);
-    // The box shows a narration from its start, however long it is.
-    Memo1->verticalScrollBar()->setValue(0);
-}
-
 void Tpopupform::setLines(const QStringList& lines)
 {
     m_lines = lines;
     Memo1->setPlainText(m_lines.join(QLatin1Char('\n')));
+    // The box shows a narration from its start, however long it is.
     Memo1->verticalScrollBar()->setValue(0);
 }
 

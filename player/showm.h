@@ -15,10 +15,8 @@ class Tpopupform : public QDialog {
 public:
     explicit Tpopupform(QWidget* parent = nullptr);
 
-    // The text, one step-script line per memo line.
-    void clearText();
-    void addLine(const QString& line);
-    // The whole text at once: one layout instead of one per line.
+    // The text, one step-script line per memo line, given whole so the box
+    // lays it out once.
     void setLines(const QStringList& lines);
     const QStringList& lines() const { return m_lines; }
 
