@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/NarrationPass.h"
+#include "playback/NarrationPass.h"
 
 #include <QImage>
 #include <QSize>

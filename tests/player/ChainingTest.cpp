@@ -1,7 +1,7 @@
 #include "CourseBuilder.h"
 #include "PlayerFixture.h"
 
-#include "launcher/PartLoader.h"
+#include "playback/PartLoader.h"
 #include "player/ImageBox.h"
 
 #include <QLabel>

@@ -1,6 +1,6 @@
 #include "platform/AppError.h"
-#include "player/NarrationPass.h"
-#include "player/PlayerState.h"
+#include "playback/NarrationPass.h"
+#include "playback/PlayerState.h"
 
 #include <gtest/gtest.h>
 

@@ -24,21 +24,21 @@ TEST_F(PlayerWindowTest, ShowingCoversTheScreenAndRunComputesTheFrameOrigin)
     EXPECT_EQ(simu_form->geometry().size(), screen.size());
     EXPECT_EQ(simu_form->Image1->geometry(), simu_form->Panel1->rect().adjusted(5, 5, -5, -5));
 
-    simu_form->datlist = script({mouseEvent(0, 100, 50)});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 100, 50)}));
     simu_form->save1Click();
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
     const int menuoffset = screen.height() - simu_form->Panel1->height();
-    EXPECT_EQ(simu_form->state.menuoffset, menuoffset);
-    EXPECT_EQ(simu_form->state.originx, (simu_form->Image1->width() - 640) / 2 + 5);
-    EXPECT_EQ(simu_form->state.originy, (simu_form->Image1->height() - 480) / 2 + 5 + menuoffset);
+    EXPECT_EQ(simu_form->engine().state().menuoffset, menuoffset);
+    EXPECT_EQ(simu_form->engine().state().originx, (simu_form->Image1->width() - 640) / 2 + 5);
+    EXPECT_EQ(simu_form->engine().state().originy, (simu_form->Image1->height() - 480) / 2 + 5 + menuoffset);
     // The pointer starts on the frame's corner, aiming at event 0.
     ASSERT_FALSE(pointer.moves.empty());
     EXPECT_EQ(pointer.moves.back(), origin());
-    EXPECT_EQ(QPoint(simu_form->state.targetx, simu_form->state.targety), origin() + QPoint(100, 50));
+    EXPECT_EQ(QPoint(simu_form->engine().state().targetx, simu_form->engine().state().targety), origin() + QPoint(100, 50));
     EXPECT_TRUE(simu_form->Timer1->enabled());
     EXPECT_FALSE(simu_form->Timer2->enabled());
     EXPECT_FALSE(simu_form->Minimiz1->isEnabled());
-    EXPECT_EQ(simu_form->state.screennum, "0000");
+    EXPECT_EQ(simu_form->engine().state().screennum, "0000");
 
     // 100 pixels: five steps and the final jump, then the frame timer.
     EXPECT_EQ(tickUntilArrived(), 6);
@@ -48,8 +48,8 @@ TEST_F(PlayerWindowTest, ShowingCoversTheScreenAndRunComputesTheFrameOrigin)
 
 TEST_F(PlayerWindowTest, StepForEventZeroHoldsThePointerUntilTheBoxGoes)
 {
-    simu_form->datlist = script({mouseEvent(0, 300, 200), mouseEvent(1, 10, 10)});
-    simu_form->lsnlist = step(1, 0, "215 177 181 131", {"Welcome to the course."});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 300, 200), mouseEvent(1, 10, 10)}));
+    simu_form->engine().setStepScript(step(1, 0, "215 177 181 131", {"Welcome to the course."}));
     simu_form->showPlayer();
     simu_form->save1Click();
 
@@ -87,7 +87,7 @@ TEST_F(PlayerWindowTest, RunFailuresLeaveThePointerStill)
     simu_form->showPlayer();
     for (const auto& c : cases) {
         errors.messages.clear();
-        simu_form->datlist = c.datlist;
+        simu_form->engine().setEventScript(c.datlist);
         simu_form->save1Click();
         EXPECT_EQ(errors.messages, QStringList{c.message});
         EXPECT_FALSE(simu_form->Timer1->enabled()) << c.message;
@@ -103,12 +103,12 @@ TEST_F(PlayerWindowTest, CloseStopsPlaybackFromEveryState)
         std::function<void()> reach;
     } cases[] = {
         {"stopped", [] {}},
-        {"moving", [&] { simu_form->datlist = events; simu_form->save1Click(); }},
-        {"dwelling", [&] { simu_form->datlist = events; simu_form->save1Click(); tickUntilArrived(); }},
-        {"narrating", [&] { simu_form->datlist = events; simu_form->lsnlist = steps; simu_form->save1Click(); }},
+        {"moving", [&] { simu_form->engine().setEventScript(events); simu_form->save1Click(); }},
+        {"dwelling", [&] { simu_form->engine().setEventScript(events); simu_form->save1Click(); tickUntilArrived(); }},
+        {"narrating", [&] { simu_form->engine().setEventScript(events); simu_form->engine().setStepScript(steps); simu_form->save1Click(); }},
     };
     for (const auto& c : cases) {
-        simu_form->lsnlist.clear();
+        simu_form->engine().setStepScript({});
         simu_form->showPlayer();
         c.reach();
         simu_form->Close1Click();
@@ -120,8 +120,8 @@ TEST_F(PlayerWindowTest, CloseStopsPlaybackFromEveryState)
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
 
     // Closing through the window manager stops playback the same way.
-    simu_form->datlist = events;
-    simu_form->lsnlist = steps;
+    simu_form->engine().setEventScript(events);
+    simu_form->engine().setStepScript(steps);
     simu_form->showPlayer();
     simu_form->save1Click();
     simu_form->close();
@@ -137,7 +137,7 @@ TEST_F(PlayerWindowTest, MinimizeDoesNothing)
     EXPECT_TRUE(simu_form->isVisible());
     EXPECT_FALSE(simu_form->isMinimized());
     EXPECT_TRUE(simu_form->Minimiz1->isEnabled());
-    simu_form->datlist = script({mouseEvent(0, 1, 1)});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 1, 1)}));
     simu_form->save1Click();
     simu_form->Minimiz1->trigger();
     EXPECT_TRUE(simu_form->isVisible());
@@ -181,8 +181,8 @@ TEST_F(PlayerWindowTest, NarrationBoxMakeUpAndNextByKeyboard)
     EXPECT_EQ(popupform->BBB->size(), QSize(73, 25));
     EXPECT_TRUE(popupform->Memo1->isReadOnly());
 
-    simu_form->datlist = script({mouseEvent(0, 40, 40), mouseEvent(1, 0, 0)});
-    simu_form->lsnlist = step(1, 0, "0 0 1 1", {"", "After an empty line."});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 40, 40), mouseEvent(1, 0, 0)}));
+    simu_form->engine().setStepScript(step(1, 0, "0 0 1 1", {"", "After an empty line."}));
     simu_form->showPlayer();
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
