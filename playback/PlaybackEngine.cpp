@@ -293,7 +293,7 @@ std::vector<PlaybackEngine::StepPlace> PlaybackEngine::steps() const
 {
     std::vector<StepPlace> places;
     for (int part = 0; part < m_queue.size(); ++part) {
-        const Catalogue::PartEntry* entry = Catalogue::partByCode(m_queue.at(part));
+        const Catalogue::PartEntry* entry = Catalogue::findPart(m_queue.at(part));
         if (entry == nullptr)
             continue;
         const QStringList events = ScriptLibrary::lines(entry->sheet, entry->eventList);
@@ -361,7 +361,7 @@ void carry(NarrationRecord& into, const NarrationRecord& pass, bool frameForm)
 
 void PlaybackEngine::loadForSeek(int partIndex)
 {
-    const Catalogue::PartEntry* entry = Catalogue::partByCode(m_queue.at(partIndex));
+    const Catalogue::PartEntry* entry = Catalogue::findPart(m_queue.at(partIndex));
     if (entry == nullptr)
         throw AppError(QStringLiteral("Unknown part %1").arg(m_queue.at(partIndex)));
     // The one table moves to the other store only once that store has
@@ -401,7 +401,7 @@ void PlaybackEngine::goToEvent(int partIndex, int event)
             parts.push_back({code, {m_datlist, m_lsnlist}});
             continue;
         }
-        const Catalogue::PartEntry* entry = Catalogue::partByCode(code);
+        const Catalogue::PartEntry* entry = Catalogue::findPart(code);
         if (entry == nullptr)
             throw AppError(QStringLiteral("Unknown part %1").arg(code));
         parts.push_back({code, {ScriptLibrary::lines(entry->sheet, entry->eventList),
@@ -451,6 +451,9 @@ void PlaybackEngine::goToEvent(int partIndex, int event)
     }
 
     m_state = passed;
+    // The arrow's picture is the last one a step of this lesson chose, or
+    // none yet.
+    m_screen.arrow.picture = carried.picture;
     apply(onScreen(carried, m_state.mapping()), true, false);
     apply(here, true, true);
     if (frameForm)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <vector>
@@ -105,7 +106,8 @@ public:
     void goToStep(int stepIndex);
     std::vector<StepPlace> steps() const;
     int currentPartIndex() const;
-    int currentEvent() const { return m_state.lineindex / 3; }
+    // The event on screen (the last one once the part has ended).
+    int currentEvent() const { return std::max(0, std::min(m_state.lineindex / 3, eventCount() - 1)); }
     int eventCount() const { return (int(m_datlist.size()) + 1) / 3; }
 
     const PlayerState& state() const { return m_state; }
