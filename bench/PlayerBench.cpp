@@ -333,6 +333,55 @@ void PlaybackMemory(benchmark::State& state)
 }
 BENCHMARK(PlaybackMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Going to a step of the longest part (p20b, in lesson 20's queue) at its
+// start, middle and end, against one frame step of the same part, both
+// timed side by side in one loop. A go-to decodes one frame; the state
+// before it comes from the scripts.
+void SeekVsFrameStep(benchmark::State& state)
+{
+    if (!enterCourse(state))
+        return;
+    BenchWindows::ensure();
+    BenchWindows::takeErrors();
+    const Catalogue::PartEntry* part = longestPart();
+    const QStringList queue = Catalogue::partCodes(part->lesson - 1);
+    const int partIndex = int(queue.indexOf(part->code));
+    Mainf->setPlayQueue(queue);
+    Mainf->runsimu(part->code, 999);
+    stopPlayer();
+    QCoreApplication::processEvents();
+    PlaybackEngine& engine = simu_form->engine();
+    const int events = engine.eventCount();
+    const int targets[] = {1, events / 2, events - 1};
+    engine.goToEvent(partIndex, 0); // reads the part's narration once
+    PairClock pair;
+    size_t i = 0;
+    for (auto _ : state) {
+        const int target = targets[i % 3];
+        const bool oursFirst = (i++ & 1) == 0;
+        for (const bool ours : {oursFirst, !oursFirst}) {
+            // The frame step starts from the event before the target, so
+            // both show the same record.
+            if (!ours)
+                engine.goToEvent(partIndex, target - 1);
+            pair.begin();
+            if (ours)
+                engine.goToEvent(partIndex, target);
+            else
+                simu_form->NEXTFRAME();
+            simu_form->showEngineState();
+            QCoreApplication::processEvents();
+            pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
+            stopPlayer();
+        }
+    }
+    pair.report(state);
+    simu_form->Close1Click();
+    QDir::setCurrent(QDir::tempPath());
+    reportErrors(state);
+}
+BENCHMARK(SeekVsFrameStep);
+
 // Goal 7: 50 pointer ticks on the real 200 ms timer, then the frame step on
 // the real 1000 ms timer, timed from outside.
 void Rhythm(benchmark::State& state)
