@@ -9,11 +9,11 @@ using PlayerText::toInt;
 
 namespace NarrationPass {
 
-const ArrowName kArrowNames[4] = {
-    {"ARR_R1R.BMP", Arrow::Right},
-    {"ARR_L1R.BMP", Arrow::Left},
-    {"ARR_D1R.BMP", Arrow::Down},
-    {"ARR_U1R.BMP", Arrow::Up},
+const ArrowName kArrowNames[8] = {
+    {"ARR_R1R.BMP", Arrow::Right},      {"ARR_L1R.BMP", Arrow::Left},
+    {"ARR_D1R.BMP", Arrow::Down},       {"ARR_U1R.BMP", Arrow::Up},
+    {"ARR_NW_R.BMP", Arrow::NorthWest}, {"ARR_SW_R.BMP", Arrow::SouthWest},
+    {"ARR_SE_R.BMP", Arrow::SouthEast}, {"ARR_NE_R.BMP", Arrow::NorthEast},
 };
 
 namespace {
@@ -56,8 +56,8 @@ void run(Form form, const QStringList& lsnlist, PlayerState& s, View& view)
         if (line == screenLine)
             s.stepstate = kOn;
         if (arrows && s.stepstate == kOn) {
-            // All four are tested; the last match wins. Diagonal arrows match
-            // none and keep the picture last copied.
+            // All are tested; the last match wins. The mask file names
+            // differ from the pictures' and never match.
             for (const ArrowName& a : kArrowNames) {
                 if (pos(QLatin1String(a.fileName), line) > 1)
                     view.copyArrowPicture(a.arrow);

@@ -21,6 +21,8 @@
 #include <QScreen>
 #include <QShowEvent>
 
+#include <map>
+
 Tsimu_form* simu_form = nullptr;
 
 namespace {
@@ -178,7 +180,7 @@ void Tsimu_form::syncArrow()
 {
     const PlaybackEngine::Arrow& arrow = m_engine.screen().arrow;
     if (arrow.picture) {
-        const QImage& picture = builtInArrow(*arrow.picture)->picture();
+        const QImage& picture = builtInArrow(*arrow.picture);
         if (Image2->picture().cacheKey() != picture.cacheKey())
             Image2->setPicture(picture);
     }
@@ -188,19 +190,28 @@ void Tsimu_form::syncArrow()
         Image2->setVisible(arrow.visible);
 }
 
-const ImageBox* Tsimu_form::builtInArrow(NarrationPass::Arrow arrow) const
+const QImage& Tsimu_form::builtInArrow(NarrationPass::Arrow arrow) const
 {
     switch (arrow) {
-    case NarrationPass::Arrow::Left:
-        return l1r;
-    case NarrationPass::Arrow::Down:
-        return d1r;
-    case NarrationPass::Arrow::Up:
-        return u1r;
     case NarrationPass::Arrow::Right:
+        return r1r->picture();
+    case NarrationPass::Arrow::Left:
+        return l1r->picture();
+    case NarrationPass::Arrow::Down:
+        return d1r->picture();
+    case NarrationPass::Arrow::Up:
+        return u1r->picture();
+    default:
         break;
     }
-    return r1r;
+    // The diagonal pictures are drawn once, when first needed.
+    static const std::map<NarrationPass::Arrow, QImage> diagonal = {
+        {NarrationPass::Arrow::NorthWest, ArrowPictures::picture(NarrationPass::Arrow::NorthWest)},
+        {NarrationPass::Arrow::SouthWest, ArrowPictures::picture(NarrationPass::Arrow::SouthWest)},
+        {NarrationPass::Arrow::SouthEast, ArrowPictures::picture(NarrationPass::Arrow::SouthEast)},
+        {NarrationPass::Arrow::NorthEast, ArrowPictures::picture(NarrationPass::Arrow::NorthEast)},
+    };
+    return diagonal.at(arrow);
 }
 
 void Tsimu_form::FormShow()

@@ -94,7 +94,7 @@ private:
     template <typename Step>
     void engineStep(Step&& step);
     void syncArrow();
-    const ImageBox* builtInArrow(NarrationPass::Arrow arrow) const;
+    const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
 
     // What the engine asks of its view.
     void showFrame(const TableField& gr) override;

@@ -202,3 +202,38 @@ TEST_F(PlayerWindowTest, NarrationBoxMakeUpAndNextByKeyboard)
     QCoreApplication::sendEvent(popupform, &escape);
     EXPECT_TRUE(popupform->isVisible());
 }
+
+namespace {
+
+// Each diagonal arrow points to its own corner: red just inside that corner
+// (the tip), ground at the two corners beside it, and the bottom-left pixel
+// ground so the transparent arrow shows nothing around its shape.
+TEST(DiagonalArrows, PointToTheirCornerInTheStraightArrowsStyle)
+{
+    using NarrationPass::Arrow;
+    const struct {
+        Arrow arrow;
+        QPoint tip; // of a 48 x 48 picture
+    } cases[] = {
+        {Arrow::NorthWest, {3, 3}},
+        {Arrow::NorthEast, {44, 3}},
+        {Arrow::SouthWest, {3, 44}},
+        {Arrow::SouthEast, {44, 44}},
+    };
+    for (const auto& c : cases) {
+        const QImage img = ArrowPictures::picture(c.arrow);
+        ASSERT_EQ(img.size(), QSize(48, 48));
+        EXPECT_EQ(QColor(img.pixel(0, 47)), QColor(Qt::white)) << int(c.arrow);
+        EXPECT_EQ(QColor(img.pixel(c.tip)), QColor(Qt::red)) << int(c.arrow);
+        // The corner across from the tip, where the shaft starts, stays ground
+        // beside the shaft.
+        const QPoint across(47 - c.tip.x() > 24 ? 47 : 0, 47 - c.tip.y() > 24 ? 47 : 0);
+        EXPECT_EQ(QColor(img.pixel(across)), QColor(Qt::white)) << int(c.arrow);
+        bool outline = false;
+        for (int i = 0; i < 48; ++i)
+            outline = outline || QColor(img.pixel(i, 24)) == QColor(Qt::black);
+        EXPECT_TRUE(outline) << int(c.arrow);
+    }
+}
+
+} // namespace
