@@ -85,6 +85,22 @@ TEST(CommandTable, WrongArgumentsGiveThatCommandsUsageOnStandardErrorAndExitTwo)
     }
 }
 
+// The README lists the commands with the help's own text, so that the two
+// cannot drift apart.
+TEST(CommandTable, TheReadmeListsTheCommandsAsTheHelpDoes)
+{
+    const QString usage = table().usage();
+    const int start = usage.indexOf("Commands:\n") + 10;
+    const QString commands = usage.mid(start, usage.indexOf("\n\n", start) - start + 1);
+    QString indented;
+    for (const QString& line : commands.split('\n', Qt::SkipEmptyParts))
+        indented += "    " + line + "\n";
+    QFile readme(QStringLiteral(LW_SOURCE_DIR "/README.md"));
+    ASSERT_TRUE(readme.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(QString::fromUtf8(readme.readAll()).contains(indented))
+        << "README.md should hold, as a code block:\n" << indented.toStdString();
+}
+
 // Each failure names the path and says why, in the system's words, in one
 // line; exact messages of the builder come first.
 TEST(CommandTable, ErrorsNameThePathAndTheReason)
