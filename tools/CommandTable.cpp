@@ -94,7 +94,7 @@ ManPage playerPage()
         {text("KEYS"),
          {{text("NEXT"), text("Click NEXT, or press Enter or Space, to close a narration box and go on.")},
           {text("Close"), text("In the player's menu: stop and return to the launcher.")},
-          {text("Run"), text("In the player's menu: play the current part again from its first frame.")}}},
+          {text("Run"), text("In the player's menu: start the current part again from its first event.")}}},
         {text("ENVIRONMENT"),
          {{text("LESSONWRIGHT_AUTHOR=1"), text("Also show the lesson-store window, whose buttons build a part's "
                                                "frame store; learners never see it.")}}},

@@ -37,17 +37,27 @@ QString parentOf(const QString& hostPath)
     return QFileInfo(hostPath).absolutePath();
 }
 
-// Why nothing can be created in folder: it is missing, not a folder, not
-// writable, or on a full or read-only file system.
-QString forCreatingIn(const QString& folder)
+// Why folder cannot be used with access (R_OK, W_OK, X_OK): it is missing,
+// not a folder, or not open to this user.
+QString folderReason(const QString& folder, int access)
 {
     struct stat info {};
     if (const int error = statError(folder, info))
         return systemText(error);
     if (!S_ISDIR(info.st_mode))
         return systemText(ENOTDIR);
-    if (::access(native(folder).constData(), W_OK | X_OK) != 0)
+    if (::access(native(folder).constData(), access) != 0)
         return systemText(errno);
+    return {};
+}
+
+// Why nothing can be created in folder: the above, or a full or read-only
+// file system.
+QString forCreatingIn(const QString& folder)
+{
+    const QString reason = folderReason(folder, W_OK | X_OK);
+    if (!reason.isEmpty())
+        return reason;
     struct statvfs space {};
     if (::statvfs(native(folder).constData(), &space) == 0 && space.f_bavail == 0)
         return systemText(ENOSPC);
@@ -87,14 +97,7 @@ QString forWriting(const QString& hostPath)
 
 QString forListing(const QString& hostPath)
 {
-    struct stat info {};
-    if (const int error = statError(hostPath, info))
-        return systemText(error);
-    if (!S_ISDIR(info.st_mode))
-        return systemText(ENOTDIR);
-    if (::access(native(hostPath).constData(), R_OK | X_OK) != 0)
-        return systemText(errno);
-    return {};
+    return folderReason(hostPath, R_OK | X_OK);
 }
 
 QString forMaking(const QString& hostPath)

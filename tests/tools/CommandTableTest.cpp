@@ -194,6 +194,7 @@ TEST(CommandTable, EveryPathTakingCommandAcceptsRelativePaths)
     frames("mine", 2); // not a part of the catalogue: checked against its own scripts
     frames("p6", 3);
     frames("shots", 3);
+    frames("data/lessonwright/drives/e/done_new/p7", 2); // what e:\done_new\p7 stands for
     writeFile(dir.file("mine/mine.dat"), eventScriptFile(2));
     writeFile(dir.file("mine/mine.lsn"), stepScriptFile(1));
     QFile::copy(dir.file("mine/mine.dat"), dir.file("events.dat"));
@@ -208,6 +209,8 @@ TEST(CommandTable, EveryPathTakingCommandAcceptsRelativePaths)
         {{"template", "ori"}, "ori/test.dbf"},
         {{"insert", "mine"}, "mine/simu.dbf"},
         {{"insert", "./p6/0000.jpg"}, "p6/simu.dbf"},
+        {{"insert", "e:\\done_new\\p7"}, "data/lessonwright/drives/e/done_new/p7/simu.dbf"},
+        {{"count", "E:\\Done_New\\P7"}, {}},
         {{"scripts", "mine/mine.jpg"}, {}},
         {{"count", "mine/"}, {}},
         {{"dump", "./mine", "1", "GR"}, {}},
