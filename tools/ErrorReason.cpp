@@ -64,35 +64,36 @@ QString forCreatingIn(const QString& folder)
     return {};
 }
 
-} // namespace
-
-QString forReading(const QString& hostPath)
+// Why the file cannot be opened with flags (O_RDONLY, O_WRONLY); a folder
+// is not a file.
+QString fileReason(const QString& hostPath, int flags)
 {
     struct stat info {};
     if (const int error = statError(hostPath, info))
         return systemText(error);
     if (S_ISDIR(info.st_mode))
         return systemText(EISDIR);
-    const int fd = ::open(native(hostPath).constData(), O_RDONLY | O_CLOEXEC);
+    const int fd = ::open(native(hostPath).constData(), flags | O_CLOEXEC);
     if (fd < 0)
         return systemText(errno);
     ::close(fd);
     return {};
 }
 
+} // namespace
+
+QString forReading(const QString& hostPath)
+{
+    return fileReason(hostPath, O_RDONLY);
+}
+
 QString forWriting(const QString& hostPath)
 {
-    struct stat info {};
-    if (statError(hostPath, info) != 0)
+    if (!QFileInfo::exists(hostPath))
         return forCreatingIn(parentOf(hostPath));
-    if (S_ISDIR(info.st_mode))
-        return systemText(EISDIR);
     // Opened without truncating: asking must not change the file.
-    const int fd = ::open(native(hostPath).constData(), O_WRONLY | O_CLOEXEC);
-    if (fd < 0)
-        return systemText(errno);
-    ::close(fd);
-    return forCreatingIn(parentOf(hostPath));
+    const QString reason = fileReason(hostPath, O_WRONLY);
+    return reason.isEmpty() ? forCreatingIn(parentOf(hostPath)) : reason;
 }
 
 QString forListing(const QString& hostPath)
