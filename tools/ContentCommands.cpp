@@ -4,6 +4,7 @@
 #include "content/storyboard/FrameRenderer.h"
 #include "content/storyboard/LibraryBuilder.h"
 #include "content/storyboard/LibraryStats.h"
+#include "content/storyboard/StepLayoutCheck.h"
 #include "platform/AppError.h"
 
 #include <QDir>
@@ -46,7 +47,8 @@ int checkPart(const QString& what)
     const Storyboard board = loadBoard(what);
     const auto scripts = LibraryBuilder::generate(board);
     const PartStats stats = LibraryStats::compute(scripts.events, scripts.steps);
-    const QStringList problems = LibraryStats::checkPart(board.code(), stats, LibraryStats::builtInAllocation());
+    const QStringList problems = LibraryStats::checkPart(board.code(), stats, LibraryStats::builtInAllocation())
+        + StepLayoutCheck::check(board);
     for (const QString& p : problems)
         std::printf("%s\n", qPrintable(p));
     std::printf("%s: %d events, %d steps, %d arrows, %lld problem(s)\n", qPrintable(board.code()), stats.events, stats.steps,

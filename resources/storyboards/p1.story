@@ -12,7 +12,7 @@ node Forms/CUSTOMERS/Blocks/CUSTOMER : block
 node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID : item
 node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/NAME : item
 node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CITY : item
-node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers/WHEN-VALIDATE-ITEM : trigger
+node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers/On Check : trigger
 expand Forms/CUSTOMERS/Blocks/CUSTOMER/Items
 node Forms/CUSTOMERS/Canvases/CANVAS1 : canvas
 node Forms/CUSTOMERS/Windows/WINDOW1 : window
@@ -46,7 +46,7 @@ step 'Object Navigator' arrow L
 down node+:Forms/CUSTOMERS/Blocks/CUSTOMER
 up node+:Forms/CUSTOMERS/Blocks/CUSTOMER
 
-step 'Object Navigator' arrow L
+step 'Object Navigator' at 260 175 arrow L
 > Clicking a node selects that object. Whatever you select in the navigator is what the other windows show and change.
 down node:Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID
 up node:Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID
@@ -83,16 +83,16 @@ step 'Tarnic Editor' at 215 240
 > Double-clicking an item opens the code that belongs to it. Code in a form is written in triggers, small programs that run when something happens to the item.
 down item:CUSTOMER_ID
 window editor 40 90 560 300
-edtitle CUSTOMER_ID: WHEN-VALIDATE-ITEM
+edtitle CUSTOMER_ID: On Check
 focus ed:text
 code line -- Check the customer id before the record is saved
 code line IF :CUSTOMER.CUSTOMER_ID IS NULL THEN
-code line    MESSAGE('Enter a customer id.');
-code line    RAISE FORM_TRIGGER_FAILURE;
+code line    SHOW_MESSAGE('Enter a customer id.');
+code line    STOP_TRIGGER;
 code line END IF;
 
-step 'Tarnic Editor' at 215 330
-> This is the Tarnic Editor. It shows the trigger WHEN-VALIDATE-ITEM of the CUSTOMER_ID item; you type the code here and compile it with the Compile button.
+step 'Tarnic Editor' at 215 310
+> This is the Tarnic Editor. It shows the trigger On Check of the CUSTOMER_ID item; you type the code here and compile it with the Compile button.
 keyframe
 down ed:text
 up ed:text

@@ -56,7 +56,7 @@ step 'Description' at 330 200 169 131
 type Due
 focus
 
-step 'Description' at 330 200 arrow SE
+step 'Description' at 360 175 arrow SE
 > Clicking an empty spot of the canvas ends the typing. The designer switches back to the Select tool, ready to work on what you have drawn.
 click canvas@300,260
 selitem
@@ -179,7 +179,7 @@ step 'Second Text' at 330 200 169 131
 type totals
 focus
 
-step 'Second Text' at 330 200 arrow SW
+step 'Second Text' at 330 125 arrow SW
 > Click outside to finish it.
 click canvas@300,260
 selitem

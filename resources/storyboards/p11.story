@@ -45,7 +45,7 @@ step 'Description' at 330 150 arrow U
 pick Window/1 Object Navigator
 front navigator
 
-step 'Description' at 330 220 arrow R @56,208
+step 'Description' at 330 220 arrow R node:Forms/ORDERS/Blocks/ORDERS
 > Expanding the ORDERS block shows its Triggers, Items and Relations.
 click node+:Forms/ORDERS/Blocks/ORDERS
 

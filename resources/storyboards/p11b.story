@@ -68,7 +68,7 @@ click val:Initial Value
 click val:Required
 click val:Format Mask
 
-step 'Copying a Text Item' at 40 250 arrow R
+step 'Copying a Text Item' at 35 250 arrow R
 > A double click on the copy opened its Property Palette, headed DISC_PCT1, and the palette shows why copying saves work: Data Type, Maximum Length, Initial Value, Required and Format Mask are those of DISC_PCT. Only what differs needs changing.
 click prop:Prompt
 scroll palette 0

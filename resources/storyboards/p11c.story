@@ -91,7 +91,7 @@ step 'Non-database Items' at 40 250 arrow L
 > Column Name no longer matters, because a non-database item has no column.
 click prop:Column Name
 
-step 'Non-database Items' at 40 250 arrow R
+step 'Non-database Items' at 35 250 arrow R
 > Query Only applies only to database items, so it can stay No as well.
 click prop:Query Only
 click val:Query Only

@@ -85,13 +85,13 @@ pick Window/3 Layout Editor
 front layout
 item PUSH_BUTTON1 button 210 208 60 18 Recalculate
 
-step 'Properties' at 380 330
+step 'Properties' at 380 310
 > The button now carries its label. Dragging its right handle widens it until the whole word fits.
 click item:PUSH_BUTTON1
 drag item:PUSH_BUTTON1 +29,+8 => canvas@289,225
 item PUSH_BUTTON1 button 210 208 80 18 Recalculate
 prop Width = 80
 
-step 'Properties' at 380 330 arrow R
+step 'Properties' at 380 310 arrow R
 > The Recalculate button is ready on the canvas. It does nothing yet: the next parts of this lesson set its other properties and write the code it runs.
 down item:PUSH_BUTTON1

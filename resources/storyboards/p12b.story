@@ -1,6 +1,6 @@
 # Lesson 12: Interface Objects - Push buttons (continued)
-# The code of the Recalculate button: a WHEN-BUTTON-PRESSED trigger made
-# from Smart Triggers and written in the Tarnic Editor.
+# The code of the Recalculate button: a On Press trigger made
+# from Quick Triggers and written in the Tarnic Editor.
 part p12b
 
 caption Form Designer - [ORDERS]
@@ -50,19 +50,19 @@ status Ready
 click item:PUSH_BUTTON1
 
 step 'Code of a Button' at 330 150 arrow U
-> A button runs the code of its WHEN-BUTTON-PRESSED trigger each time the user presses it. With the Recalculate button selected, open the Program menu.
+> A button runs the code of its On Press trigger each time the user presses it. With the Recalculate button selected, open the Program menu.
 nc menu:Program
 
-step 'Code of a Button' at 360 320 arrow R
-> Smart Triggers opens a list of the triggers that suit the selected object.
-up menu:Program/Smart Triggers
+step 'Code of a Button' at 360 310 arrow R
+> Quick Triggers opens a list of the triggers that suit the selected object.
+up menu:Program/Quick Triggers
 
 step 'Code of a Button' at 40 250 arrow L
-> For a push button the first choice is WHEN-BUTTON-PRESSED, the trigger that fires when the button is pressed.
-click menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
-node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/WHEN-BUTTON-PRESSED : trigger
+> For a push button the first choice is On Press, the trigger that fires when the button is pressed.
+click menu:Program/Quick Triggers/On Press
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
 window editor 40 90 560 300
-edtitle PUSH_BUTTON1: WHEN-BUTTON-PRESSED
+edtitle PUSH_BUTTON1: On Press
 focus ed:text
 
 step 'Code of a Button' at 215 290 arrow D
@@ -102,9 +102,9 @@ step 'Code of a Button' at 330 220
 nc menu:File
 
 step 'Code of a Button' at 330 220
-> A push button is complete when it has a clear label, navigation properties that suit its use and a WHEN-BUTTON-PRESSED trigger with the code it runs. Keep that code short and put the real work in program units, so that the same calculation can also run from other triggers, for example when the user changes the discount.
+> A push button is complete when it has a clear label, navigation properties that suit its use and a On Press trigger with the code it runs. Keep that code short and put the real work in program units, so that the same calculation can also run from other triggers, for example when the user changes the discount.
 up menu:File/Save
 
-step 'Code of a Button' at 330 320 arrow R
+step 'Code of a Button' at 330 310 arrow R
 > When the form runs, pressing Recalculate now calls CALC_NET and the net total of the order is brought up to date.
 down item:PUSH_BUTTON1

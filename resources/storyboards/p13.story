@@ -88,7 +88,7 @@ rows List Elements = Pending | Shipped | Cancelled
 selrow List Elements/Pending
 set List Item Value = P
 
-step 'List Items/Description' at 10 20 arrow R
+step 'List Items/Description' at 10 0 arrow R
 > Every line of the upper list is an element: the text the user reads. Pending is selected, and the field below shows P, the value the item receives when the user picks Pending.
 click row:List Elements/Pending
 click fld:List Item Value
@@ -140,7 +140,7 @@ item DROP_PENDING text 112 140 116 16 Pending
 item DROP_SHIPPED text 112 156 116 16 Shipped
 item DROP_CANCELLED text 112 172 116 16 Cancelled
 
-step 'List Items/Description' at 330 240 arrow L
+step 'List Items/Description' at 335 240 arrow L
 > The open list shows the three labels. Pick Shipped: the list closes, shows the new choice, and the item now holds S.
 click run:DROP_SHIPPED
 remove DROP

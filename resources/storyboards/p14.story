@@ -144,7 +144,7 @@ step 'Radio Groups/Properties' at 420 300 arrow L prop:Data Type
 click val:Data Type
 prop Data Type = Number
 
-step 'Radio Groups/Properties' at 420 300 arrow U
+step 'Radio Groups/Properties' at 420 300 arrow D
 > Initial Value decides which button is on when a new record appears. Type 1, so that new orders start as paid in cash.
 click val:Initial Value
 type 1{Enter}
@@ -217,6 +217,6 @@ click win:runtime.close
 close runtime
 item ORDER_STATUS list 110 88 120 18
 
-step 'Radio Buttons/Description' at 215 177 arrow D @68,55
+step 'Radio Buttons/Description' at 215 177 arrow U
 > Save the form with the Save button of the toolbar. The next part tries the finished group once more.
 click tb:Save

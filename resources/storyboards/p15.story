@@ -55,7 +55,7 @@ nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'Check Boxes/Properties' at 20 320 arrow R
+step 'Check Boxes/Properties' at 20 310 arrow R
 > Name the item after its column: click Name and type is_paid.
 click val:Name
 type is_paid{Enter}
@@ -66,33 +66,33 @@ remove CHECK_BOX1
 selitem IS_PAID
 click prop:Item Type
 
-step 'Check Boxes/Properties' at 20 320 arrow R
+step 'Check Boxes/Properties' at 20 310 arrow R
 > Label is the text beside the box. Type Paid.
 click val:Label
 type Paid{Enter}
 prop Label = Paid
 item IS_PAID check 110 210 90 16 Paid
 
-step 'Check Boxes/Properties' at 20 320 arrow R
+step 'Check Boxes/Properties' at 20 310 arrow R
 > Value when Checked is stored when the box is ticked. Type 1.
 click val:Value when Checked
 type 1
 
-step 'Check Boxes/Properties' at 20 320 arrow L prop:Value when Unchecked
+step 'Check Boxes/Properties' at 20 310 arrow L prop:Value when Unchecked
 > Value when Unchecked is stored when the box is clear. Type 0.
 click val:Value when Unchecked
 type 0
 
-step 'Check Boxes/Properties' at 20 320 arrow D
+step 'Check Boxes/Properties' at 20 310 arrow D
 > Check Box Mapping of Other Values says what to show when the column holds neither 1 nor 0: Not Allowed refuses such a record, while Checked or Unchecked shows it in that state.
 click prop:Check Box Mapping of Other Values
 
-step 'Check Boxes/Properties' at 20 320
+step 'Check Boxes/Properties' at 20 310
 > The two values are numbers, so set Data Type to Number.
 click val:Data Type
 prop Data Type = Number
 
-step 'Check Boxes/Properties' at 20 320
+step 'Check Boxes/Properties' at 20 310
 > Initial Value must be one of the two values. Type 0, so that a new order starts unpaid with an empty box.
 click val:Initial Value
 type 0

@@ -55,7 +55,7 @@ nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'Image Items/Properties' at 20 320 arrow R
+step 'Image Items/Properties' at 20 310 arrow R
 > The palette lists the properties of IMAGE1. Click Name and type prod_photo.
 click val:Name
 type prod_photo{Enter}
@@ -65,38 +65,38 @@ item PROD_PHOTO image 110 130 120 100
 remove IMAGE1
 selitem PROD_PHOTO
 
-step 'Image Items/Image Format' at 20 320 arrow L
+step 'Image Items/Image Format' at 20 310 arrow L
 > Image Format is the format in which the picture is kept in the database column: TIFF here, or one of the others the list offers, such as BMP, GIF or JPEG.
 click prop:Image Format
 
-step 'Image Items/Image Depth' at 20 320 arrow L
+step 'Image Items/Image Depth' at 20 310 arrow L
 > Image Depth sets the colour depth of the stored picture. Original keeps the depth the picture had when it was read in.
 click prop:Image Depth
 
-step 'Image Items/Display Quality' at 20 320 arrow R
+step 'Image Items/Display Quality' at 20 310 arrow R
 > Display Quality trades the look of the picture against speed: High draws it best, Low draws it fastest.
 click prop:Display Quality
 
-step 'Image Items/Compression' at 20 320 arrow R
+step 'Image Items/Compression' at 20 310 arrow R
 > Compression Quality decides whether the picture is compressed when it is stored, and how strongly. None keeps every detail and needs the most space.
 click prop:Compression Quality
 
-step 'Image Items/Sizing Style' at 20 320 arrow R
+step 'Image Items/Sizing Style' at 20 310 arrow R
 > Sizing Style says what happens when the picture and the frame differ in size. Crop shows the part of the picture that fits; Adjust scales the whole picture to the frame.
 click prop:Sizing Style
 
-step 'Image Items/Sizing Style' at 20 320 arrow R
+step 'Image Items/Sizing Style' at 20 310 arrow R
 > Product photos come in many sizes, so set Sizing Style to Adjust.
 click val:Sizing Style
 prop Sizing Style = Adjust
 
-step 'Image Items/Show Palette' at 20 320
+step 'Image Items/Show Palette' at 20 310
 > Show Palette set to Yes puts a small tool palette beside the image at run time, with which the user can zoom and move the picture.
 click prop:Show Palette
 click prop:Displayed
 click prop:Enabled
 
-step 'Image Items/Properties' at 20 320 arrow U
+step 'Image Items/Properties' at 20 310 arrow U
 > Widen the frame for photos in landscape format: click Width and type 160.
 click val:Width
 type 160
@@ -104,7 +104,7 @@ item PROD_PHOTO image 110 130 160 100
 click prop:Height
 click prop:Canvas
 
-step 'Image Items/Properties' at 20 320
+step 'Image Items/Properties' at 20 310
 > Database Item is Yes, so the photo is read from the PROD_PHOTO column of the PRODUCTS table with each product.
 click prop:Database Item
 nc win:layout

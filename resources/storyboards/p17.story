@@ -38,11 +38,11 @@ step 'Static LOVs/Creating Record Groups' at 330 200 arrow D
 click nav:Create
 show newrecordgroup
 
-step 'Static LOVs/Creating Record Groups' at 140 346 arrow R
+step 'Static LOVs/Creating Record Groups' at 140 310 arrow R
 > A record group gets its rows either from a query or from values typed in here. The shipping methods never change, so choose Static Values.
 click opt:Static Values
 
-step 'Static LOVs/Creating Record Groups' at 140 346
+step 'Static LOVs/Creating Record Groups' at 75 310
 > OK opens the editor for the static values.
 click btn:OK
 hide
@@ -58,7 +58,7 @@ step 'Static LOVs/Column Names' at 300 300
 > The designer keeps column names in capitals. Select CODE to enter the values of that column.
 click row:Column Names/CODE
 
-step 'Static LOVs/Creating Record Groups' at 300 300 arrow R
+step 'Static LOVs/Creating Record Groups' at 335 300 arrow R
 > The lower list shows the values of the selected column. Type 1, 2 and 3, one per line.
 click list:Column Values
 type 1{Enter}2{Enter}3{Enter}
@@ -69,7 +69,7 @@ step 'Static LOVs/Creating Record Groups' at 300 300
 click row:Column Names/NAME
 rows Column Values =
 
-step 'Static LOVs/Creating Record Groups' at 300 300 arrow R
+step 'Static LOVs/Creating Record Groups' at 335 300 arrow R
 > Its list is still empty. Type the names that belong to the codes: Air, Road and Sea.
 click list:Column Values
 type Air{Enter}Road{Enter}Sea
@@ -140,11 +140,11 @@ step 'Static LOVs' at 330 260 arrow SW
 click nav:Create
 show newlov
 
-step 'Static LOVs' at 215 320
+step 'Static LOVs' at 215 310
 > The LOV Wizard could build the LOV step by step, but here it is built by hand to show every setting. Choose Build a new LOV manually.
 click opt:Build a new LOV manually
 
-step 'Static LOVs' at 215 320
+step 'Static LOVs' at 215 310
 > Confirm with OK.
 click btn:OK
 hide
@@ -183,23 +183,23 @@ step 'Static LOVs/Column Mapping' at 280 270 346 206
 > The dialog lists the column names of RECORD_GROUP1, CODE and NAME, and shows three settings for the column selected in that list: the Return Item that receives its value, the Display Width of the column in the LOV window, and the Column Title printed above it. A column with a return item copies its value into that item when the user picks a row; a column without one is only there to be read. A Display Width of 0 hides the column completely while it still returns its value into the form.
 click row:Column Names/CODE
 
-step 'Static LOVs/Column Mapping' at 451 346 arrow R
+step 'Static LOVs/Column Mapping' at 430 310 arrow R
 > CODE must reach the Ship via item. Browse lists the items of the form; pick SHIP_VIA in the ORDERS block.
 click btn:Browse...
 set Return Item = ORDERS.SHIP_VIA
 
-step 'Static LOVs/Column Mapping' at 451 346
+step 'Static LOVs/Column Mapping' at 430 310
 > Return Item now reads ORDERS.SHIP_VIA. A width of 40 is plenty for the one-digit codes.
 click fld:Display Width
 
-step 'Static LOVs/Column Mapping' at 451 346
+step 'Static LOVs/Column Mapping' at 430 310
 > Select NAME. It gets no return item: the user reads the name, but only the code is stored with the order.
 click row:Column Names/NAME
 set Return Item =
 set Display Width = 100
 set Column Title = NAME
 
-step 'Static LOVs/Column Mapping' at 451 346 arrow L
+step 'Static LOVs/Column Mapping' at 430 130 arrow L
 > Column Title is the heading above the column in the LOV window. CODE and NAME are the defaults, taken from the column names.
 click fld:Column Title
 click row:Column Names/CODE
@@ -266,7 +266,7 @@ up menu:Program/Run Form
 window runtime 40 90 560 300
 click run:ORDER_DATE
 
-step 'Static LOVs' at 215 320 arrow R
+step 'Static LOVs' at 215 310 arrow R
 > Click in Ship via. Because Automatic Display is Yes, the LOV opens straight away.
 click run:SHIP_VIA
 item LOV_BOX rect 200 80 150 90
@@ -277,7 +277,7 @@ item LOV_ROAD text 206 136 138 16 2      Road
 item LOV_SEA text 206 152 138 16 3      Sea
 again
 
-step 'Static LOVs' at 215 320 arrow NW
+step 'Static LOVs' at 215 310 arrow NW
 > The window carries the title Shipping and the two column titles, with the three rows of the record group below. Pick Road.
 click run:LOV_ROAD
 again

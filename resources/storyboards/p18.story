@@ -38,17 +38,17 @@ step 'LOVs Based on Query/Record Groups' at 330 200 arrow D
 click nav:Create
 show newrecordgroup
 
-step 'LOVs Based on Query/Record Groups' at 140 346 arrow R
+step 'LOVs Based on Query/Record Groups' at 140 310 arrow R
 > This time choose Data Retrieved by Query: the rows will come from a SELECT statement.
 click opt:Data Retrieved by Query
 
-step 'LOVs Based on Query/Record Groups' at 140 346 arrow R
+step 'LOVs Based on Query/Record Groups' at 140 310 arrow R
 > Click in Query Text and type the query. BUYER_V is a view that lists the buyers in alphabetical order, and the query takes the NAME column from it.
 click fld:Query Text
 type select name from buyer_v
 click fld:Query Text
 
-step 'LOVs Based on Query/Record Groups' at 140 346 arrow L
+step 'LOVs Based on Query/Record Groups' at 75 310 arrow L
 > OK creates the record group. The designer reads the select list of the query to learn which columns the group has.
 click btn:OK
 hide
@@ -101,11 +101,11 @@ click node:Forms/ORDERS/Lists of Values
 click nav:Create
 show newlov
 
-step 'LOVs Based on Query' at 215 320
+step 'LOVs Based on Query' at 215 310
 > Build the LOV manually once more...
 click opt:Build a new LOV manually
 
-step 'LOVs Based on Query' at 215 320
+step 'LOVs Based on Query' at 215 310
 > ...and confirm with OK.
 click btn:OK
 hide
@@ -134,19 +134,19 @@ selrow Column Names/NAME
 set Display Width = 100
 set Column Title = NAME
 
-step 'LOVs Based on Query/Column Mapping' at 451 346
+step 'LOVs Based on Query/Column Mapping' at 430 310
 > The dialog lists NAME, the only column of the group. Its value belongs in the Buyer item, so use Browse to choose ORDERS.BUYER as its return item.
 click btn:Browse...
 set Return Item = ORDERS.BUYER
 click row:Column Names/NAME
 click fld:Return Item
 
-step 'LOVs Based on Query/Column Mapping' at 451 346
+step 'LOVs Based on Query/Column Mapping' at 430 310
 > Names can be long: make the column wider than the default so that they are not cut off in the window.
 click fld:Display Width
 set Display Width = 180
 
-step 'LOVs Based on Query/Column Mapping' at 451 346
+step 'LOVs Based on Query/Column Mapping' at 430 310
 > Column Title stays NAME, the heading the user sees above the list.
 click fld:Column Title
 
@@ -204,7 +204,7 @@ window runtime 40 90 560 300
 click run:ORDER_ID
 click run:ORDER_DATE
 
-step 'LOVs Based on Query' at 215 320 arrow R
+step 'LOVs Based on Query' at 215 310 arrow R
 > Click in the Buyer item. The LOV opens and, because Filter Before Display is Yes, it first offers a search field holding %, which matches every name.
 click run:BUYER
 item LOV_BOX rect 200 80 200 120
@@ -215,7 +215,7 @@ set run:LOV_FIND = %
 again
 click run:LOV_FIND
 
-step 'LOVs Based on Query' at 215 320 arrow R
+step 'LOVs Based on Query' at 215 310 arrow R
 > Press Find. Only now is the query run, and the rows it returns fill the window.
 click run:LOV_GO
 item LOV_HEAD text 206 126 188 16 NAME
@@ -223,7 +223,7 @@ item LOV_R1 text 206 142 188 16 Baker Supplies
 item LOV_R2 text 206 158 188 16 Hill and Sons
 item LOV_R3 text 206 174 188 16 Lakeside Trading
 
-step 'LOVs Based on Query' at 215 320 arrow SE
+step 'LOVs Based on Query' at 215 310 arrow SE
 > Pick Hill and Sons.
 click run:LOV_R2
 remove LOV_BOX
@@ -236,7 +236,7 @@ remove LOV_R2
 remove LOV_R3
 set run:BUYER = Hill and Sons
 
-step 'LOVs Based on Query' at 215 320
+step 'LOVs Based on Query' at 215 310
 > The name is returned into Buyer through the column mapping. Close the running form and save the module.
 click win:runtime.close
 close runtime

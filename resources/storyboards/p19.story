@@ -49,7 +49,7 @@ step 'Form Properties/Console Window' at 20 300 arrow L
 click prop:Console Window
 
 step 'Form Properties/Menus' at 20 300 arrow L
-> Menu Module is the menu the form shows at run time. DEFAULT&SMARTBAR gives the standard menu with a toolbar; Menu Source above it says whether that name refers to a file or to a menu stored in the database.
+> Menu Module is the menu the form shows at run time. MAIN_MENUBAR gives the standard menu with a toolbar; Menu Source above it says whether that name refers to a file or to a menu stored in the database.
 click prop:Menu Module
 
 step 'Form Properties/Menus' at 20 300

@@ -56,7 +56,7 @@ up menu:File/Connect...
 show connect
 set Database = shop
 
-step 'Connect to database' arrow R
+step 'Connect to database' at 215 225 arrow R
 > Type the user name and the password of the schema that owns the tables. The Database field already names the shop database, so it stays as it is.
 click fld:User Name
 type demo
@@ -81,7 +81,7 @@ click prop:X Position
 click prop:Y Position
 click prop:Title
 
-step 'Window' arrow R
+step 'Window' at 185 175 arrow R
 > Title is the text in the title bar of the window while the form runs. Type Order List so that the user knows which form is open.
 click val:Title
 type Order List

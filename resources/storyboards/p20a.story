@@ -41,7 +41,7 @@ click prop:Single Record
 click val:Single Record
 prop Single Record = Yes
 
-step 'First block - no base table' arrow R
+step 'First block - no base table' at 185 175 arrow R
 > Database Data Block set to No is what makes CONTROL a block without a base table: the form never queries it, inserts into it or locks rows for it, so it needs no table name and no WHERE clause.
 click val:Database Data Block
 prop Database Data Block = No

@@ -1,6 +1,6 @@
 # Lesson 20, part 4: Find Button
 # A push button FIND in the control block, its name, label and navigation
-# properties, and a first WHEN-BUTTON-PRESSED trigger that queries the
+# properties, and a first On Press trigger that queries the
 # orders block.
 part p20c
 
@@ -13,7 +13,7 @@ node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
-node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED : trigger
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
 node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
 node Forms/ORDERS_FORM/Windows/WINDOW1 : window
@@ -100,18 +100,18 @@ click win:layout
 front layout
 click item:FIND
 nc menu:Program
-up menu:Program/Smart Triggers
-click menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
-node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED : trigger
+up menu:Program/Quick Triggers
+click menu:Program/Quick Triggers/On Press
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press : trigger
 window editor 40 90 560 300
-edtitle FIND: WHEN-BUTTON-PRESSED
+edtitle FIND: On Press
 focus ed:text
 code line -- Query the orders into the second block
-code line GO_BLOCK('ORDERS');
-code line EXECUTE_QUERY;
+code line ENTER_BLOCK('ORDERS');
+code line FETCH_ROWS;
 
-step 'Find Button' arrow NE
-> The trigger WHEN-BUTTON-PRESSED runs each time the button is clicked. GO_BLOCK moves the cursor to the ORDERS block, built in the next part, and EXECUTE_QUERY fetches its rows; limiting them to the chosen customer comes after that block exists.
+step 'Find Button' at 215 90 arrow NE
+> The trigger On Press runs each time the button is clicked. ENTER_BLOCK moves the cursor to the ORDERS block, built in the next part, and FETCH_ROWS fetches its rows; limiting them to the chosen customer comes after that block exists.
 click ed:text
 click ed:Compile
 status Compiled successfully
@@ -147,10 +147,10 @@ click node+:Forms/ORDERS_FORM/Blocks/CONTROL
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers
-click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers
-click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press
 click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID
 click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL

@@ -45,7 +45,7 @@ click btn:Browse...
 set Table or View = ORDERS
 rows Available Columns = ORDER_ID | CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
 
-step 'Second block - base table' arrow R
+step 'Second block - base table' at 215 275 arrow R
 > ORDERS is the base table of the block: the form will query, insert, update and delete its rows. The double arrow moves every column into the block, including CUSTOMER_ID, which ties each order to its customer.
 click btn:>>
 rows Available Columns =
@@ -72,7 +72,7 @@ swap layoutitems
 set Data Block = ORDERS
 rows Available Items = ORDER_ID | CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
 
-step 'Second block - base table'
+step 'Second block - base table' at 220 215
 > The Layout Wizard places the new block on CANVAS1, below the control block. Only the order id, the date and the amount are displayed; CUSTOMER_ID stays in the block without being shown, because the control block above already shows the customer.
 click row:Available Items/ORDER_ID
 click btn:>
@@ -93,7 +93,7 @@ rows Items = Order Id | Order Date | Amount
 click btn:Next >
 swap layoutstyle
 
-step 'Second block - base table' arrow L
+step 'Second block - base table' at 245 175 arrow L
 > Tabular puts the orders one below the other, a row for each, which suits a customer with several orders. The frame is titled Orders and shows three records at a time, with a scroll bar for the rest.
 click opt:Tabular
 click btn:Next >

@@ -43,7 +43,7 @@ step 'Customer LOV' arrow L
 > The button beside the customer id opens the list of values, so the user picks a customer instead of typing the id.
 click run:LOV_BUTTON
 show lovlist 180 120
-rows Customers = 1004 Northwind Traders | 1011 Alpine Outfitters | 1017 Harbor Supplies | 1023 Meadow Farms | 1030 Summit Tools
+rows Customers = 1004 Brightwater Goods | 1011 Alpine Outfitters | 1017 Harbor Supplies | 1023 Meadow Farms | 1030 Summit Tools
 click row:Customers/1017 Harbor Supplies
 click btn:OK
 hide
@@ -66,7 +66,7 @@ set run:TOTAL = 1,250.00
 click run:ORDER_ID_2
 click run:AMOUNT_2
 
-step 'Total Field' arrow NE
+step 'Total Field' at 215 170 arrow NE
 > The total adds up the amounts of the orders shown and keeps two decimals, as its format mask asks.
 click run:TOTAL
 click run:CUSTOMER_ID

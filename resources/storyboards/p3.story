@@ -44,12 +44,12 @@ step 'Set design preferences' arrow U
 > Before you start designing, check the preferences: they decide how the designer behaves while you work. They are kept on the Edit menu.
 nc menu:Edit
 
-step 'Set design preferences' arrow L
+step 'Set design preferences' at 245 175 arrow L
 > Choose Preferences, the last command of the Edit menu.
 up menu:Edit/Preferences...
 show preferences
 
-step 'Set design preferences' at 150 5 340 100 arrow R
+step 'Set design preferences' at 305 5 340 100 arrow R
 > The General tab lists what the designer does for you automatically. Save Before Building stores the module each time you compile it, so an interrupted session never costs you your work.
 click chk:Save Before Building
 
@@ -57,7 +57,7 @@ step 'Set design preferences' at 150 5 340 100
 > Generate Before Running compiles the form each time you run it, so the form you test always includes your latest changes.
 click chk:Generate Before Running
 
-step 'Set design preferences' at 150 5 340 100 arrow D
+step 'Set design preferences' at 65 5 340 100 arrow D
 > The other tabs hold further groups of preferences: Runtime sets the options used when the designer runs your form for a test, and Wizards can hide the welcome pages of the wizards once you know them well.
 click tab:Runtime
 click tab:Wizards
@@ -74,22 +74,22 @@ nc menu:File
 up menu:File/Connect...
 show connect
 
-step 'Connect to database' at 215 320 arrow R
+step 'Connect to database' at 215 310 arrow R
 > Click in the User Name box and type the name of your database account. This course uses the account student.
 click fld:User Name
 type student
 
-step 'Connect to database' at 215 320 arrow R
+step 'Connect to database' at 215 310 arrow R
 > The password comes next. Capital letters count in a password, so type it exactly as it was given to you: Forms_3.
 click fld:Password
 type Forms_3
 
-step 'Connect to database' at 215 320 arrow R
+step 'Connect to database' at 215 310 arrow R
 > The Database box names the database you want to reach; for this course it is course.
 click fld:Database
 type course
 
-step 'Connect to database' at 215 320 arrow SE
+step 'Connect to database' at 215 310 arrow SE
 > Press Connect. The dialog closes and the status line confirms that the designer is connected.
 click btn:Connect
 hide
@@ -109,13 +109,13 @@ step 'Use data block wizard' at 110 2 346 96
 click btn:Next >
 swap blocktype
 
-step 'Use data block wizard' at 110 2 346 96 arrow R
+step 'Use data block wizard' at 120 0 346 96 arrow R
 > A block can be based on a table or view, or on stored procedures. A table is the usual choice for a first form.
 click opt:Table or View
 click btn:Next >
 swap blocktable
 
-step 'Use data block wizard' at 110 2 346 96 arrow L
+step 'Use data block wizard' at 90 0 346 96 arrow L
 > Now the wizard needs the table. Browse lists the tables your account can use; choose ORDERS, and its columns appear under Available Columns.
 click btn:Browse...
 set Table or View = ORDERS
@@ -161,7 +161,7 @@ click btn:Next >
 swap layoutprompts
 rows Items = Order Id | Order Date | Customer Id | Status | Total
 
-step 'Use data block wizard' at 110 2 346 96 arrow D
+step 'Use data block wizard' at 85 0 346 96 arrow D
 > The wizard turns each column name into a prompt, the label the user reads beside the item. The prompts can be changed here or later in the Layout Editor.
 click row:Items/Order Date
 click btn:Next >

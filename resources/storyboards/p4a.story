@@ -44,9 +44,9 @@ click node+:Forms/ORDERS/Blocks/ORDERS/Items
 click node:Forms/ORDERS/Blocks/ORDERS/Items/STATUS
 
 step 'Save' arrow U
-> The Save button on the toolbar stores the module in orders.fmb at once. Because the module already has a file, no dialog appears; only the status line confirms the save.
+> The Save button on the toolbar stores the module in orders.fdes at once. Because the module already has a file, no dialog appears; only the status line confirms the save.
 click tb:Save
-status Module saved to orders.fmb
+status Module saved to orders.fdes
 
 step 'Save' arrow L
 > The preferences can take some of this work off your hands. Open Preferences from the Edit menu.
@@ -54,16 +54,16 @@ nc menu:Edit
 up menu:Edit/Preferences...
 show preferences
 
-step 'Save' at 150 5 340 100 arrow R
+step 'Save' at 305 5 340 100 arrow R
 > With Save Before Building checked, every compile also saves the module, so the file on disk never falls behind what you see.
 click chk:Save Before Building
 check Save Before Building
 
-step 'Generate' at 150 5 340 100 arrow R
-> Generate Before Running means you never run an old fmx file by mistake: each run first generates a fresh one.
+step 'Generate' at 160 5 340 100 arrow R
+> Generate Before Running means you never run an old frun file by mistake: each run first generates a fresh one.
 click chk:Generate Before Running
 
-step 'Run' at 150 5 340 100 arrow D
+step 'Run' at 275 5 340 100 arrow D
 > Run Modules Asynchronously lets you go on working in the designer while the form is running. The tabs above hold the remaining preferences; Runtime is the one that affects how the form is run.
 click chk:Run Modules Asynchronously
 click tab:Runtime
@@ -78,13 +78,13 @@ click tb:Compile
 show compiled
 click btn:OK
 hide
-status Module saved to orders.fmb
+status Module saved to orders.fdes
 
 step 'Generate' arrow NW
-> Generate is also on the Program menu, beside Compile and Run Form. It writes orders.fmx without running the form.
+> Generate is also on the Program menu, beside Compile and Run Form. It writes orders.frun without running the form.
 nc menu:Program
 up menu:Program/Generate
-status Generated orders.fmx
+status Generated orders.frun
 
 step 'Run' arrow R
 > Run on the toolbar is the quickest test of all: with Generate Before Running checked, a single click generates and starts the form.
@@ -106,7 +106,7 @@ nc win:runtime.close
 close runtime
 
 step 'Save' arrow L
-> Close on the File menu removes the module from the designer. It is safe now, because every change has been saved in orders.fmb.
+> Close on the File menu removes the module from the designer. It is safe now, because every change has been saved in orders.fdes.
 nc menu:File
 up menu:File/Close
 delete Forms/ORDERS
@@ -121,14 +121,14 @@ nc menu:File
 up menu:File/Open...
 show open
 rows Folders = forms | menus | libraries | reports
-set Files of type = Forms (*.fmb)
+set Files of type = Form designs (*.fdes)
 
 step 'Save' at 150 5 340 100 arrow R
-> Double-click the forms folder where the module was saved, then choose orders.fmb from the files it holds.
+> Double-click the forms folder where the module was saved, then choose orders.fdes from the files it holds.
 dclick row:Folders/forms
-rows Folders = customers.fmb | orders.fmb | products.fmb
-click row:Folders/orders.fmb
-set File name = orders.fmb
+rows Folders = customers.fdes | orders.fdes | products.fdes
+click row:Folders/orders.fdes
+set File name = orders.fdes
 
 step 'Save' at 150 5 340 100
 > Open reads the file and the module returns to the navigator exactly as it was saved, with its block, its items and its canvas.
@@ -154,7 +154,7 @@ click node+:Forms/ORDERS/Blocks/ORDERS
 click node+:Forms/ORDERS/Blocks/ORDERS/Items
 
 step 'Run'
-> One click on Run proves that the reopened module still works. Because a form is always run from its fmx file, the preference generates that file again first.
+> One click on Run proves that the reopened module still works. Because a form is always run from its frun file, the preference generates that file again first.
 click tb:Run
 window runtime 60 100 400 260
 

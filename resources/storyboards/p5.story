@@ -31,7 +31,7 @@ step 'Windows'
 > A window is the frame in which the user sees a form. It has a title bar, borders and buttons, but on its own it shows nothing: what appears inside a window is a canvas.
 click node:Forms/ORDERS
 
-step 'Windows' arrow L -5 175
+step 'Windows' arrow L 0 175
 > The designer itself is such a window. Its title bar, which the pointer clicks now, names the module you are working on, and the windows of your form will carry titles of their own.
 nc title
 
@@ -117,7 +117,7 @@ step 'Relation to Canvases' arrow U
 > To see the canvas again, bring the Layout Editor forward from the Window menu, which lists every open design window.
 nc menu:Window
 
-step 'Relation to Canvases' arrow NW
+step 'Relation to Canvases' at 215 215 arrow NW
 > Choose 3 Layout Editor, the third design window in the list.
 up menu:Window/3 Layout Editor
 front layout
@@ -130,6 +130,6 @@ step 'Relation to Canvases'
 > The items sit near the top left corner of the canvas, well inside the viewport, so the user will see all of them without scrolling.
 click item:ORDER_ID
 
-step 'Windows'
+step 'Windows' at 210 175
 > To sum up: the window gives the form its frame, title and size, and the canvas gives it content. The canvas property Window puts a canvas in a window, the window property Primary Canvas chooses which canvas it shows first, and the viewport decides which part of a large canvas is visible. Lesson 6 looks at the canvas and its properties more closely.
 click item:TOTAL

@@ -67,7 +67,7 @@ step 'Properties' at 30 300 arrow R
 > Bevel draws an edge round the canvas: Lowered sinks it into the window, Raised lifts it and None leaves it flat.
 click val:Bevel
 
-step 'Properties' arrow R
+step 'Properties' at 185 175 arrow R
 > Background Color fills the canvas behind the items. Clicking its value opens the list of colors.
 click val:Background Color
 show colors

@@ -42,7 +42,7 @@ click item:ORDER_ID
 click item:ORDER_DATE
 click item:STATUS
 
-step 'Different Types' at 451 300 arrow R
+step 'Different Types' at 430 300 arrow R
 > Items come in several types, and the tool palette has a tool for each. Text Item draws the most common one, a box the user types into.
 click tool:Text Item
 
@@ -53,7 +53,7 @@ item TEXT_ITEM1 textitem 272 30 90 18
 selitem TEXT_ITEM1
 node Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM1 : item
 
-step 'Different Types' at 451 300 arrow R
+step 'Different Types' at 430 300 arrow R
 > A push button carries out an action when the user presses it.
 click tool:Button
 drag canvas@272,62 => canvas@332,82
@@ -61,7 +61,7 @@ item PUSH_BUTTON1 button 272 62 60 20 Button
 selitem PUSH_BUTTON1
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : item
 
-step 'Different Types' at 451 300
+step 'Different Types' at 430 300
 > A check box holds one of two values, such as paid or not paid.
 click tool:Check Box
 drag canvas@272,96 => canvas@342,112
@@ -69,7 +69,7 @@ item CHECK_BOX1 check 272 96 70 16 Paid
 selitem CHECK_BOX1
 node Forms/ORDERS/Blocks/ORDERS/Items/CHECK_BOX1 : item
 
-step 'Different Types' arrow R
+step 'Different Types' at 230 155 arrow R
 > A list item offers a fixed choice of values in a drop-down list.
 click tool:List Item
 drag canvas@272,124 => canvas@352,142
@@ -77,7 +77,7 @@ item LIST_ITEM1 list 272 124 80 18
 selitem LIST_ITEM1
 node Forms/ORDERS/Blocks/ORDERS/Items/LIST_ITEM1 : item
 
-step 'Different Types' at 451 300
+step 'Different Types' at 430 300
 > An image item shows a picture, for example a photo of a product.
 click tool:Image
 drag canvas@272,156 => canvas@332,196
@@ -94,19 +94,19 @@ step 'Different Types' arrow R
 click item:PUSH_BUTTON1
 
 step 'Different Types' arrow U
-> Smart Triggers on the Program menu offers the triggers that suit the selected item.
+> Quick Triggers on the Program menu offers the triggers that suit the selected item.
 nc menu:Program
-up menu:Program/Smart Triggers
+up menu:Program/Quick Triggers
 
-step 'Different Types' at 451 300 arrow R
-> For a button the first choice is WHEN-BUTTON-PRESSED, the trigger that runs when the user presses it.
-up menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
-node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/WHEN-BUTTON-PRESSED : trigger
+step 'Different Types' at 430 300 arrow R
+> For a button the first choice is On Press, the trigger that runs when the user presses it.
+up menu:Program/Quick Triggers/On Press
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
 window editor 40 90 560 300
-edtitle PUSH_BUTTON1: WHEN-BUTTON-PRESSED
+edtitle PUSH_BUTTON1: On Press
 focus ed:text
 
-step 'Different Types' at 451 320
+step 'Different Types' at 430 310
 > The Tarnic Editor opens on the new, empty trigger. Writing its code belongs to later lessons, so close the editor for now.
 click ed:Close
 close editor
@@ -160,11 +160,11 @@ step 'Modifying Properties'
 type Notes{Enter}
 click prop:Hint
 
-step 'Modifying Properties' at 30 300 arrow L
+step 'Modifying Properties' at 30 130 arrow L
 > Properties are changed the same way for every item. Select TOTAL in the navigator; the palette keeps its place in the list.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TOTAL
 
-step 'Modifying Properties' arrow R
+step 'Modifying Properties' at 185 175 arrow R
 > Format Mask controls how a value is shown. A total of money needs two decimals, so click its value.
 click val:Format Mask
 
@@ -172,7 +172,7 @@ step 'Modifying Properties'
 > Type 9990.99: every 9 is an optional digit, every 0 a digit that is always shown, and the point fixes two decimals.
 type 9990.99
 
-step 'Modifying Properties' arrow R 399 242
+step 'Modifying Properties' arrow R
 > Tooltip is the short help that appears when the pointer rests on the item. Click its value.
 click val:Tooltip
 
@@ -240,7 +240,7 @@ nc menu:Window
 up menu:Window/3 Layout Editor
 front layout
 
-step 'Visual Attributes' arrow L
+step 'Visual Attributes' at 160 175 arrow L
 > On the canvas the items are selected one by one as before. Clicking TOTAL and then the new items shows that they are all ordinary items of the ORDERS block.
 click item:TOTAL
 click item:TEXT_ITEM1
@@ -268,7 +268,7 @@ up menu:File/Administration
 up menu:File/Administration/Compile File
 show compiled
 
-step 'Items'
+step 'Items' at 185 175
 > The module compiles cleanly. The new items are still placeholders: the check box, the list item and the image each have properties of their own that later lessons fill in, and the push button waits for the code of its trigger. In the next lesson the common properties of interface objects are explained one at a time, starting with Name and Class.
 click btn:OK
 hide
