@@ -27,9 +27,7 @@ item CITY textitem 100 88 140 18
 status Ready
 
 step 'Forms Interface Components'
-> In this lesson you meet the four windows you use to build every form: the Object Navigator, the Property Palette, the Layout Editor and the Tarnic Editor.
->
-> The pointer shows each one in turn. Press NEXT whenever you are ready to go on.
+> This lesson shows the four windows you build every form with: the Object Navigator, the Property Palette, the Layout Editor and the Tarnic Editor. Press NEXT to go on.
 down node:Forms/CUSTOMERS/Blocks
 
 step 'Object Navigator' arrow R
@@ -61,7 +59,7 @@ up menu:Tools/Property Palette
 window palette 300 63 340 397
 
 step 'Property Palette' at 20 300
-> The Property Palette lists every property of the selected object, one row each: the name of the property on the left and its current value on the right. Changing a value here changes the object itself, so the palette is where you set the width, the height, the font, the colours and the behaviour of an item without drawing anything at all.
+> The Property Palette lists every property of the selected object: its name on the left, its value on the right. Changing a value here changes the object itself.
 down prop:Width
 up prop:Width
 

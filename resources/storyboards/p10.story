@@ -29,7 +29,7 @@ window layout 0 63 640 397
 status Ready
 
 step 'Description' at 330 200
-> Boilerplate text is text drawn straight onto a canvas: a title, a label beside a field, a line of instructions. It never changes while the form runs and holds no data, so the user can read it but never type into it. The words Order Id, Order Date and Customer Id on this canvas look the same, but they are prompts: a prompt is a property of its item and moves with it, while boilerplate text stands on its own.
+> Boilerplate text is fixed text drawn on a canvas: a title, a label, an instruction. The user reads it but cannot type into it, and it holds no data.
 click item:ORDER_ID_PROMPT
 
 step 'Description' at 330 200 arrow L
@@ -186,14 +186,14 @@ selitem
 tool Select
 
 step 'Second Text' at 330 200 arrow D
-> The heading stands too close to TOTAL_DUE. Dragging boilerplate text moves it like any other object: pressing the button on the text takes hold of it, and dragging it down leaves a clear gap between the amount and the heading.
+> The heading stands too close to TOTAL_DUE. Drag it down like any other object to leave a clear gap.
 drag item:BOILERPLATE2 => canvas@60,178
 item BOILERPLATE2 text 20 170 80 16 Order totals
 
 step 'Summary' at 215 177 300 160
-> Boilerplate text is the simplest interface object: it belongs to a canvas, shows fixed words and takes no part in queries or in saving records. Use it for labels, headings and short instructions, with font, colours and justification set in the palette.
+> Boilerplate text belongs to a canvas and takes no part in queries or saving. Use it for labels, headings and short instructions.
 pick File/Save
 
 step 'Summary' at 215 177 300 160
-> The label and the heading are now part of CANVAS1. Whenever you add an item to a form, ask what text the user needs beside it to understand it, and draw that text as boilerplate next to the item rather than cramming it into a prompt or a hint that appears only when the item is entered; well placed labels and headings make a form easy to fill in.
+> Recap: you drew boilerplate text and set its font, colour and place. Next lesson: text items, the fields the user types into.
 down item:BOILERPLATE2

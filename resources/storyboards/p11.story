@@ -29,7 +29,7 @@ window layout 0 63 640 397
 status Ready
 
 step 'Description' at 330 220
-> A text item is a box on the canvas in which the form shows a value and the user types one. It is the most common interface object: almost every field of a form is a text item, from a customer's name to the date of an order. The boxes on this canvas, ORDER_ID, ORDER_DATE, CUSTOMER_ID and TOTAL_DUE, are all text items.
+> A text item is a box in which the form shows a value and the user types one. ORDER_ID, ORDER_DATE, CUSTOMER_ID and TOTAL_DUE on this canvas are text items.
 click item:ORDER_ID
 
 step 'Description' at 330 220 arrow D
@@ -186,7 +186,7 @@ prop Prompt = Discount Pct
 click prop:Prompt
 
 step 'Properties' at 40 250 arrow NW
-> Hint is the line of help shown at the bottom of the screen while the cursor is in the item; Tooltip is the small box that appears when the mouse rests on it. Both are worth filling in for any item whose use is not obvious from its prompt.
+> Hint is the help line shown at the bottom while the cursor is in the item; Tooltip appears when the mouse rests on it.
 click val:Hint
 
 step 'Properties' at 40 250
@@ -214,7 +214,7 @@ step 'Layout' at 330 220
 click item:DISC_PCT
 
 step 'Layout' at 330 220 arrow D
-> Text items are the fields the user works with all day, so their data properties deserve care: the right Data Type and Maximum Length, a sensible Initial Value, a Format Mask that shows the value clearly and a prompt that says what the value means. Set them once in the palette and the form checks every value the user types, before a single line of code is written.
+> Data Type, Maximum Length, Initial Value, Format Mask and the prompt let the form check every value the user types, without a line of code.
 click item:TOTAL_DUE
 
 step 'Layout' at 330 220

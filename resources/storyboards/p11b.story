@@ -69,7 +69,7 @@ click val:Required
 click val:Format Mask
 
 step 'Copying a Text Item' at 35 250 arrow R
-> A double click on the copy opened its Property Palette, headed DISC_PCT1, and the palette shows why copying saves work: Data Type, Maximum Length, Initial Value, Required and Format Mask are those of DISC_PCT. Only what differs needs changing.
+> A double click opened the copy's Property Palette: DISC_PCT1 has the Data Type, Maximum Length and Format Mask of DISC_PCT. Only what differs needs changing.
 click prop:Prompt
 scroll palette 0
 

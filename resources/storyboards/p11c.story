@@ -134,7 +134,7 @@ close runtime
 status Ready
 
 step 'Non-database Items' at 215 177 300 160
-> A text item with Database Item set to No is the usual way to show a value the form works out: a total, a count, a name looked up from another table. Give it the right Data Type, switch Enabled off when the user must not change it, and remember that such items keep their values only while the form runs.
+> Recap: a text item with Database Item No shows a value the form works out, such as a total. Next lesson: push buttons.
 pick File/Save
 click item:NET_TOTAL
 click item:TAX_PCT

@@ -39,7 +39,7 @@ window layout 0 63 640 397
 status Ready
 
 step 'Description' at 330 220
-> A push button is an item the user clicks to make something happen: save the record, open another window, run a calculation. It holds no data; its whole job is to start the code written for it. The net total of an order is a good case, so a button labelled Recalculate will sit beside NET_TOTAL.
+> A push button is an item the user clicks to make something happen. It holds no data; it runs its code. A Recalculate button will sit beside NET_TOTAL.
 click item:NET_TOTAL
 
 step 'Description' at 120 220 arrow L

@@ -102,7 +102,7 @@ step 'Code of a Button' at 330 220
 nc menu:File
 
 step 'Code of a Button' at 330 220
-> A push button is complete when it has a clear label, navigation properties that suit its use and a On Press trigger with the code it runs. Keep that code short and put the real work in program units, so that the same calculation can also run from other triggers, for example when the user changes the discount.
+> Recap: a push button needs a clear label, suitable navigation properties and an On Press trigger. Next lesson: list items.
 up menu:File/Save
 
 step 'Code of a Button' at 330 310 arrow R

@@ -51,7 +51,7 @@ up canvas@190,138
 click item:LIST_ITEM1
 
 step 'List Items/Description' at 215 240
-> On the screen a list item looks much like a text item, but the user never types into it. He opens the list and picks one of its elements, and the form puts the value that belongs to that element into the item. The value is then validated, queried and saved like any typed value, so a list keeps wrong spellings and unknown codes out of the database column.
+> The user never types into a list item: they open the list and pick an element, and the form puts that element's value into the item.
 nc menu:Tools
 
 step 'List Items/Description' arrow NW

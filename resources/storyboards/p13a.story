@@ -46,7 +46,7 @@ nc win:palette
 front palette
 
 step 'List Items/List Style' at 20 240 arrow L
-> List Style decides how the list is drawn and how the user makes a choice. There are three styles: a poplist, which shows one value and drops open when its button is clicked; a Tlist, a box that shows several elements at once and scrolls; and a combo box, a poplist with a text field in which the user may also type a value of his own.
+> List Style sets how the list looks: a poplist drops open from one line, a Tlist shows several rows, a combo box also lets the user type a value.
 click prop:List Style
 
 step 'List Items/List Style' at 20 240 arrow R
@@ -75,7 +75,7 @@ step 'List Items/Elements in List' at 20 240 arrow D
 click prop:Elements in List
 
 step 'Mapping of Other Values' at 20 240 arrow L
-> A record fetched from the database may hold a status that matches no element, such as an old code X. Mapping of Other Values names the element under which such values appear; left empty, the form refuses to show that record.
+> Mapping of Other Values names the element under which a fetched value that matches no element is shown, such as an old code X.
 click prop:Mapping of Other Values
 
 step 'Mapping of Other Values' at 20 240 arrow R

@@ -30,7 +30,7 @@ item PAYMENT_PROMPT text 20 130 80 16 Paid by
 status Ready
 
 step 'Radio Buttons'
-> Radio buttons show a few choices side by side, and the user can turn on exactly one of them. Choosing one button turns the others off. In this lesson the ORDERS form gets three radio buttons for the way an order is paid: cash, card or invoice.
+> Radio buttons show a few choices side by side, and the user turns on exactly one. The ORDERS form gets three for the payment: cash, card or invoice.
 down tool:Radio Button
 
 step 'Radio Buttons/Description' at 215 240 arrow L
@@ -55,7 +55,7 @@ click item:PAYMENT_PROMPT
 click item:RADIO_BUTTON1
 
 step 'Radio Groups/Description' at 215 240
-> The radio group is the item that holds the data: its value is the value of the button that is on, and that value is what goes into the column of the table. Each button only supplies a label for the user to read and a value for the group to take. Open the Property Palette to fill in both for the first button.
+> The radio group holds the data: its value is the value of the button that is on. Each button gives a label and a value. Open the Property Palette.
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397
@@ -150,7 +150,7 @@ click val:Initial Value
 type 1{Enter}
 
 step 'Radio Groups/Properties' at 420 300 arrow D
-> Mapping of Other Values works as it does for a list item: it names the button under which a value from the database that matches no button is shown. Left empty, such a record cannot be queried. The payment methods of old orders were never anything but 1, 2 or 3, so it can stay empty.
+> Mapping of Other Values names the button that shows a value matching no button. Old orders only hold 1, 2 or 3, so it can stay empty.
 click prop:Mapping of Other Values
 
 step 'Radio Groups/Properties' at 420 300

@@ -34,7 +34,7 @@ item RADIO_BUTTON3 radio 110 170 90 16 Invoice
 status Ready
 
 step 'Check Boxes'
-> A check box is an item with exactly two states, ticked or not. Each state stands for a value of its own, so a check box suits yes-or-no facts. The ORDERS form gets one that records whether an order has been paid.
+> A check box has two states, ticked or not, each with its own value, so it suits yes-or-no facts. The ORDERS form gets one that records whether an order is paid.
 down tool:Check Box
 
 step 'Check Boxes/Description' at 215 240 arrow L
@@ -50,7 +50,7 @@ up canvas@200,226
 click item:CHECK_BOX1
 
 step 'Check Boxes/Description' at 215 240
-> The designer adds CHECK_BOX1 to the ORDERS block and draws it as a square with its name beside it. Like a radio group, a check box holds data: the value of the ticked or the unticked state is what the form saves in the column. Unlike a radio group, it needs no buttons of its own; the one box is the whole item. Open the Property Palette to set it up.
+> CHECK_BOX1 is added to the ORDERS block. Like a radio group it holds data: the value of its state is saved in the column. Open the Property Palette.
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397

@@ -29,7 +29,7 @@ item PRICE textitem 110 88 70 18
 status Ready
 
 step 'Image Items'
-> An image item shows a picture inside the form: a photograph, a scanned document, a drawing. In this lesson the PRODUCTS form gets an item that shows the photo of each product next to its description and price.
+> An image item shows a picture inside the form. In this lesson the PRODUCTS form gets an item that shows the photo of each product.
 down tool:Image
 
 step 'Image Items/Description' at 215 240 arrow L
@@ -50,7 +50,7 @@ click item:PRICE
 click item:IMAGE1
 
 step 'Image Items/Description' at 330 240
-> The designer draws IMAGE1 as an empty frame. An image item holds data like any other item: when it is a database item, its picture is read from a column of the table that stores long binary data and saved back to it with the record. It can also stay a control item and get its picture from a file at run time. The user cannot type into an image item; he only looks at it.
+> IMAGE1 is drawn as an empty frame. As a database item it reads its picture from a column and saves it with the record; the user only looks at it.
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397

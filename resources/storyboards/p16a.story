@@ -49,7 +49,7 @@ step 'Image Items/Properties' at 400 310 arrow R
 click prop:Width
 
 step 'Image Items/Sizing Style' at 400 310 arrow SE
-> Sizing Style is still Adjust, so every photo is scaled to fill the larger frame; with Crop the extra room would only show more of a large photo. Run the form once more to look at the new frame, then save the module.
+> Sizing Style Adjust scales every photo to fill the larger frame. Recap: image items show pictures. Next lesson: static lists of values.
 click prop:Sizing Style
 click prop:Height
 nc menu:Program

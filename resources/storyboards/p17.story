@@ -26,7 +26,7 @@ item SHIP_VIA textitem 110 88 50 18
 status Ready
 
 step 'Static LOVs'
-> A list of values, or LOV, is a small window of rows that the user can open over a text item. When he picks a row, the LOV copies values from it into items of the form, so he never has to remember codes or type them. A static LOV shows rows that are typed in while the form is designed. In this lesson the Ship via item of the ORDERS form gets one for the three ways an order can be shipped.
+> A list of values, or LOV, is a window of rows the user opens over an item; picking a row copies its values into the form. Ship via gets a static LOV.
 down node:Forms/ORDERS/Record Groups
 
 step 'Static LOVs/Creating Record Groups' at 330 200 arrow R
@@ -180,7 +180,7 @@ set Display Width = 40
 set Column Title = CODE
 
 step 'Static LOVs/Column Mapping' at 280 270 346 206
-> The dialog lists the column names of RECORD_GROUP1, CODE and NAME, and shows three settings for the column selected in that list: the Return Item that receives its value, the Display Width of the column in the LOV window, and the Column Title printed above it. A column with a return item copies its value into that item when the user picks a row; a column without one is only there to be read. A Display Width of 0 hides the column completely while it still returns its value into the form.
+> For the column selected above, Return Item receives its value, Display Width sets its width (0 hides it) and Column Title is printed above it.
 click row:Column Names/CODE
 
 step 'Static LOVs/Column Mapping' at 430 310 arrow R
@@ -235,7 +235,7 @@ step 'Static LOVs/Properties' at 20 300 arrow U
 click prop:Automatic Skip
 
 step 'Static LOVs/Properties' at 20 300 arrow SE
-> Automatic Position opens the LOV window right next to the item the user is in, instead of at the fixed position given further down the palette. Automatic Column Width widens any column whose title is longer than its Display Width, so that no heading is cut off in the window.
+> Automatic Position opens the LOV next to the current item. Automatic Column Width widens a column whose title is longer than its Display Width.
 click prop:Automatic Position
 click prop:Automatic Column Width
 

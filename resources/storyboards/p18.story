@@ -26,7 +26,7 @@ item BUYER textitem 110 88 160 18
 status Ready
 
 step 'LOVs Based on Query'
-> The rows of a static LOV are fixed when the form is designed. Most lists, though, change all the time: new buyers are added, others leave. An LOV based on a query reads its rows from the database whenever it needs them, so it always shows what the tables hold at that moment. This lesson builds one for the Buyer item of the ORDERS form.
+> An LOV based on a query reads its rows from the database each time it needs them, so it shows what the tables hold now. The Buyer item gets one.
 down node:Forms/ORDERS/Record Groups
 
 step 'LOVs Based on Query/Record Groups' at 330 200 arrow R
@@ -158,7 +158,7 @@ prop Column Mapping Properties = NAME
 prop Return Items = ORDERS.BUYER
 
 step 'LOVs Based on Query/Properties' at 20 300 arrow L
-> Automatic Refresh matters for a query LOV. Yes, the default, runs the query again every time the LOV opens, so buyers added a minute ago are already in the list; No runs it only the first time and keeps those rows.
+> Automatic Refresh Yes runs the query again each time the LOV opens, so new buyers appear at once; No keeps the rows of the first time.
 click prop:Automatic Refresh
 
 step 'LOVs Based on Query/Properties' at 20 300
@@ -188,7 +188,7 @@ click prop:Width
 click prop:Height
 
 step 'LOVs Based on Query/Properties' at 40 140 181 206 arrow NW
-> That is the whole difference from the static LOV of the last lesson: the record group holds a query instead of typed values, and the LOV refreshes its rows from the database. Column mapping, return items and the display properties work exactly as before, so an LOV can even be switched from a static group to a query group by changing its Record Group property.
+> Recap: a query record group makes the LOV read the database. Mapping and display work as before. Next lesson: properties of the whole form.
 click prop:Record Group
 
 step 'LOVs Based on Query' at 215 240

@@ -19,7 +19,7 @@ window navigator 0 63 300 397
 status Ready
 
 step 'Other Properties of a Form'
-> Blocks, items, canvases and windows all have their properties, and so does the form module that holds them. The properties of the module apply to the whole form: which menu it shows, how far the mouse may move the cursor, when records are validated, how many rows a query may fetch, and how positions and sizes are measured. This lesson walks through them on the ORDERS module.
+> The form module has properties too, and they apply to the whole form: its menu, mouse navigation, validation, query limits and the unit of sizes.
 down node:Forms/ORDERS
 
 step 'Other Properties of a Form' at 330 200 arrow L
@@ -49,7 +49,7 @@ step 'Form Properties/Console Window' at 20 300 arrow L
 click prop:Console Window
 
 step 'Form Properties/Menus' at 20 300 arrow L
-> Menu Module is the menu the form shows at run time. MAIN_MENUBAR gives the standard menu with a toolbar; Menu Source above it says whether that name refers to a file or to a menu stored in the database.
+> Menu Module names the menu the form shows at run time; MAIN_MENUBAR is the standard menu with a toolbar. Menu Source says where that menu is kept.
 click prop:Menu Module
 
 step 'Form Properties/Menus' at 20 300
@@ -58,7 +58,7 @@ click prop:Initial Menu
 click prop:Menu Role
 
 step 'Form Properties/Navigation' at 20 300 arrow U
-> Mouse Navigation Limit sets how far the user may move the cursor with the mouse. Form lets him click into any item of the form; Block keeps him inside the current block, Record inside the current record, and Item in the current item.
+> Mouse Navigation Limit sets how far a mouse click may move the cursor: anywhere in the Form, or only inside the Block, the Record or the Item.
 click val:Mouse Navigation Limit
 
 step 'Form Properties/Navigation' at 20 300 arrow R
@@ -79,7 +79,7 @@ step 'Form Properties/Transactions' at 20 300
 click prop:Savepoint Mode
 
 step 'Form Properties/Validation Unit' at 20 300 arrow D
-> Validation Unit decides how much the user may enter before the form checks it. Default means Item: each value is validated as the cursor leaves its item. Record, Block and Form check later and in larger pieces.
+> Validation Unit sets how much the user may enter before the form checks it. Item checks each value as the cursor leaves it.
 click prop:Validation Unit
 
 step 'Form Properties/Interaction Mode' at 20 300 arrow U
@@ -105,7 +105,7 @@ step 'Form Properties/Direction' at 20 300 arrow SE
 click prop:Direction
 
 step 'Form Properties/Coordinate System' at 20 300
-> Coordinate System decides the unit in which every position and size of the form is given: X Position, Y Position, Width and Height of items, canvases and windows. Real lets you choose pixels, inches, centimetres or points, while Character measures in the cells of a character screen. Pick it before drawing, because changing it later converts every value of the form and rounding can move items by a pixel or two.
+> Coordinate System is the unit of every position and size. Choose it before drawing: changing it later converts every value and may round them.
 click prop:Coordinate System
 
 step 'Form Properties/Use 3D Controls' at 20 300 arrow D

@@ -82,7 +82,7 @@ click btn:Cancel
 hide
 
 step 'View'
-> The View menu decides which design windows are open and what they show. From here you open the Object Navigator, the Property Palette, the Layout Editor and the Tarnic Editor, and for the Layout Editor you switch the rulers and the grid on or off and zoom in on the canvas. The Property Palette opened here shows the properties of MODULE2, the module selected in the navigator.
+> The View menu opens the design windows: the Object Navigator, the Property Palette, the Layout Editor and the Tarnic Editor. It also switches rulers and the grid.
 nc menu:View
 up menu:View/Property Palette
 window palette 320 63 320 397

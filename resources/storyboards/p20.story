@@ -11,10 +11,7 @@ select Forms/MODULE1
 status Ready
 
 step 'Create Form with Control Block' at 147 150 346 190
-> This lesson builds a whole form from nothing. Its first block, the control block, is not based on any table: it holds a customer id filled from a list of values, the customer name, a Find button and a total of the orders shown below it.
-> Its second block is based on the ORDERS table and shows only the orders of the customer chosen in the control block.
-> This first part creates the empty form module, connects the designer to the database and prepares the window and the canvas on which both blocks will be drawn. Every form needs at least one window and one canvas before its items can be seen, so these come first, before any block exists.
-> The File menu is where every new form module starts.
+> This lesson builds a whole form: a control block with a customer list, a Find button and a total, and an ORDERS block below it. First, a new form.
 nc menu:File
 
 step 'New Form'
@@ -27,7 +24,7 @@ select Forms/MODULE2
 caption Form Designer - [MODULE2]
 
 step 'New Form' arrow L
-> The empty form module MODULE2 appears in the Object Navigator under Forms. Expanding it shows its groups of objects. Blocks, canvases and the other groups are still empty; only Windows holds something, because every new form gets a window.
+> The empty module MODULE2 appears under Forms. Its groups are still empty, except Windows: every new form gets a window.
 click node+:Forms/MODULE2
 nc menu:Tools
 up menu:Tools/Property Palette

@@ -20,7 +20,7 @@ status Connected to shop as demo
 click node:Forms/ORDERS_FORM/Blocks
 
 step 'First block - no base table' arrow NE
-> The first block is a control block: it holds the customer, the Find button and the total, but no table stores them. With Blocks selected, Create starts a new block; it is built by hand, because the wizard always asks for a table.
+> The first block is a control block: no table stores its items. With Blocks selected, Create makes a new block by hand.
 click nav:Create
 show newblock
 click opt:Build a new data block manually
@@ -84,7 +84,7 @@ click item:TEXT_ITEM1
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1
 
 step 'First block - no base table' at 20 290
-> Each item gets a name that says what it holds, CUSTOMER_ID, CUSTOMER_NAME and TOTAL, and Database Item set to No, since no column lies behind any item of a control block. Without that setting the form would look for those columns when it runs.
+> Each item gets a name that says what it holds, and Database Item No, since no column lies behind a control block's items.
 scroll palette 0
 click val:Name
 prop Name = CUSTOMER_ID

@@ -35,7 +35,7 @@ click fld:Query Text
 set Query Text = SELECT customer_id, name FROM customers ORDER BY name
 
 step 'Customer LOV' at 215 100 arrow R
-> Data Retrieved by Query fills the record group from a SELECT statement each time the list is opened. This query reads the id and the name of every customer, sorted by name, so a customer added to the table tomorrow appears in the list without any change to the form, which a record group of static values could never do.
+> Data Retrieved by Query fills the record group from a SELECT each time the list opens, so new customers appear without changing the form.
 click fld:Query Text
 click btn:OK
 hide
@@ -185,7 +185,7 @@ code line END IF;
 click ed:text
 
 step 'LOV button' at 230 40
-> MOVE_TO puts the cursor in the customer id, and OPEN_LIST opens LOV1; the chosen row fills both the id and the name, and if the user cancels, a message says so. Compile checks the code before the editor is closed.
+> MOVE_TO puts the cursor in the customer id and OPEN_LIST opens LOV1; the chosen row fills the id and the name. Compile checks the code.
 click ed:Compile
 status Compiled successfully
 again

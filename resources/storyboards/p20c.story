@@ -33,7 +33,7 @@ click item:CUSTOMER_NAME
 selitem CUSTOMER_NAME
 
 step 'Find Button' arrow L
-> The Find button lets the user ask for the orders of the chosen customer. Selecting CUSTOMER_NAME made CONTROL the current block, so the Button tool draws the new button in the control block, to the right of the name.
+> The Find button lets the user fetch the orders of the chosen customer. The Button tool draws it in the control block, right of the name.
 click tool:Button
 drag canvas@380,28 => canvas@440,48
 item PUSH_BUTTON1 button 380 28 60 20
@@ -75,7 +75,7 @@ click prop:Displayed
 click prop:Enabled
 
 step 'Find Button' at 20 280
-> Mouse Navigate set to No means that clicking the button does not move the cursor into it; the cursor stays in the customer id until the trigger moves it. Keyboard Navigable set to No leaves the button out of the Tab order of the control block.
+> Mouse Navigate No keeps the cursor in the customer id when the button is clicked; Keyboard Navigable No leaves the button out of the Tab order.
 click val:Mouse Navigate
 prop Mouse Navigate = No
 again
@@ -111,7 +111,7 @@ code line ENTER_BLOCK('ORDERS');
 code line FETCH_ROWS;
 
 step 'Find Button' at 215 90 arrow NE
-> The trigger On Press runs each time the button is clicked. ENTER_BLOCK moves the cursor to the ORDERS block, built in the next part, and FETCH_ROWS fetches its rows; limiting them to the chosen customer comes after that block exists.
+> On Press runs each time the button is clicked: ENTER_BLOCK moves to the ORDERS block and FETCH_ROWS fetches its rows.
 click ed:text
 click ed:Compile
 status Compiled successfully
@@ -121,7 +121,7 @@ close editor
 focus
 
 step 'Find Button'
-> Back in the Layout Editor the Find button sits on the line of the customer id and its name. A frame drawn with the Frame tool around that line groups the control block for the eye; then the module is compiled and saved with its new button and trigger.
+> A frame drawn around the customer line groups the control block for the eye. Then the module is compiled and saved.
 click item:CUSTOMER_ID
 click item:LOV_BUTTON
 click item:CUSTOMER_NAME

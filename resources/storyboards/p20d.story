@@ -73,7 +73,7 @@ set Data Block = ORDERS
 rows Available Items = ORDER_ID | CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
 
 step 'Second block - base table' at 220 215
-> The Layout Wizard places the new block on CANVAS1, below the control block. Only the order id, the date and the amount are displayed; CUSTOMER_ID stays in the block without being shown, because the control block above already shows the customer.
+> The Layout Wizard places the ORDERS block below the control block. Only the order id, the date and the amount are displayed.
 click row:Available Items/ORDER_ID
 click btn:>
 rows Available Items = CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
@@ -125,7 +125,7 @@ item AMOUNT_3 textitem 192 164 90 18 AMOUNT
 selitem ORDER_ID
 
 step 'Second block - base table' at 300 300
-> The ORDERS block now stands in its frame under the control block, three rows deep. Its property palette shows Database Data Block Yes and ORDERS as the Query Data Source Name: this block, unlike CONTROL, is based on a table.
+> The ORDERS block stands in its frame, three rows deep. Unlike CONTROL it is based on a table: Database Data Block is Yes.
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 330 63 310 397

@@ -55,7 +55,7 @@ code line    'customer_id = :control.customer_id');
 code line FETCH_ROWS;
 
 step 'Orders of the chosen customer' at 215 300 arrow NE
-> Opened again, the Find button's trigger now sets a WHERE condition before the query: The filter of ORDERS compares its CUSTOMER_ID with the customer chosen in the control block, so only that customer's orders appear. Compile it from the Program menu.
+> The Find trigger now sets a filter before the query, so only the orders of the chosen customer appear. Compile it from the Program menu.
 nc menu:Program
 up menu:Program/Compile
 show compiled

@@ -9,10 +9,7 @@ window navigator 0 63 300 397
 status Ready
 
 step 'Creating a Basic Form'
-> In this lesson you build your first working form: a screen for the ORDERS table of a small sales database.
->
-> You start from an empty form module, set a few design preferences and connect to the database.
-> Then the wizards build a block and its layout, and you adjust that layout by hand.
+> In this lesson you build your first form, for the ORDERS table: a new module, preferences, a connection, then the wizards and some hand layout.
 click node:Forms
 
 step 'Create empty form module' arrow U 38 4
@@ -211,7 +208,7 @@ item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 80 18
 
 step 'Layout editor' at 360 280
-> The Layout Editor shows the canvas CANVAS1 as the user will see it at run time. The frame titled Orders surrounds the five text items, each with its prompt on the left. Everything the wizard placed here is an ordinary object that you can select, move, resize and change, and nothing you do here changes the table in the database. The tool palette on the left holds the tools for drawing new items, text and graphics.
+> The Layout Editor shows CANVAS1 as the user will see it: the Orders frame around five text items with their prompts. You can select, move and resize each one.
 click item:ORDER_ID
 
 step 'Layout editor' at 360 280
@@ -250,6 +247,6 @@ click canvas@400,260
 selitem
 
 step 'Layout editor' at 360 280
-> Clicking the title bar of the Object Navigator brings it to the front. Everything the wizards made is listed here as well: the ORDERS block with its five items, the canvas CANVAS1 under Canvases and the window WINDOW1 that shows it under Windows. You can select any of these objects in the navigator just as you select them on the canvas. In the next lesson you save, compile and run this form.
+> Recap: you made a module, connected, and built and laid out the ORDERS block. The navigator lists it all. Next lesson: save, compile and run the form.
 nc win:navigator
 front navigator

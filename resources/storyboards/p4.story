@@ -142,6 +142,6 @@ step 'Run' at 330 250 arrow R
 click item:STATUS
 
 step 'Run' at 210 175
-> These four actions, save, compile, generate and run, are the cycle you repeat for every form you build. Save keeps your work in the fdes file, Compile finds the mistakes, Generate writes the frun file and Run shows the form to you as its users will see it. The next part shows quicker ways to reach each of them.
+> Save, compile, generate and run: the cycle you repeat for every form. The next part shows quicker ways to reach each of them.
 click item:TOTAL
 click canvas@300,250

@@ -37,7 +37,7 @@ front navigator
 click node:Forms/ORDERS
 
 step 'Actions on Form'
-> Saving, compiling, generating and running are so frequent that the designer offers shorter ways to do each of them. Here the pointer first opens the ORDERS block in the navigator so you can follow what changes.
+> Saving, compiling, generating and running are so frequent that the designer offers shorter ways to do each of them.
 click node+:Forms/ORDERS/Blocks
 click node+:Forms/ORDERS/Blocks/ORDERS
 click node+:Forms/ORDERS/Blocks/ORDERS/Items
@@ -159,7 +159,7 @@ click tb:Run
 window runtime 60 100 400 260
 
 step 'Run' at 420 200 arrow D
-> The runtime shows the same five items as before, waiting for data. Clicking between them ends the lesson. From here on, every lesson changes this cycle only in what you build before you press Run: the steps of saving, compiling, generating and running stay the same for every form you make.
+> Recap: the toolbar, the Program menu and the preferences shorten save, compile, generate and run. Next lesson: windows.
 click run:ORDER_DATE
 click run:STATUS
 click run:TOTAL

@@ -102,7 +102,7 @@ step 'Relation to Canvases' arrow L
 click node:Forms/ORDERS/Canvases/CANVAS1
 
 step 'Relation to Canvases' at 30 300 arrow R
-> Window is the property that ties the two objects together: CANVAS1 belongs to WINDOW1, so it is displayed inside that window. A window can hold several canvases, but each canvas belongs to exactly one window, and a canvas whose Window property is empty is never seen. When you add a canvas by hand, this is the first property to set.
+> Window ties the two objects: CANVAS1 belongs to WINDOW1, so it is shown in that window. A canvas with no window is never seen.
 click prop:Window
 
 step 'Relation to Canvases' at 30 300 arrow R
@@ -131,5 +131,5 @@ step 'Relation to Canvases'
 click item:ORDER_ID
 
 step 'Windows' at 210 175
-> To sum up: the window gives the form its frame, title and size, and the canvas gives it content. The canvas property Window puts a canvas in a window, the window property Primary Canvas chooses which canvas it shows first, and the viewport decides which part of a large canvas is visible. Lesson 6 looks at the canvas and its properties more closely.
+> Recap: the window gives the form its frame, title and size; the canvas gives it content. Next lesson: canvases and their properties.
 click item:TOTAL

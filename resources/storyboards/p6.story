@@ -96,7 +96,7 @@ node Forms/ORDERS/Canvases/CANVAS2 : canvas
 select Forms/ORDERS/Canvases/CANVAS2
 
 step 'Properties' at 30 300 arrow R
-> Change its Canvas Type to Stacked. A stacked canvas lies on top of the content canvas in the same window and can be shown or hidden while the form runs. Tab canvases hold several pages, and toolbar canvases hold buttons along the edge of a window.
+> Set Canvas Type to Stacked: a stacked canvas lies over the content canvas and can be shown or hidden while the form runs.
 click val:Canvas Type
 prop Canvas Type = Stacked
 click prop:Displayed
@@ -108,7 +108,7 @@ up menu:Window/3 Layout Editor
 front layout
 
 step 'Properties'
-> The Layout Editor still shows CANVAS1, the content canvas, with the items of the ORDERS block on it. Everything the user sees is drawn on a canvas like this one; the canvas properties you met in this lesson decide its type, its window, its size, the part that is visible and its colors. The next lesson moves from the canvas to the block whose items are drawn on it.
+> Recap: canvas properties set its type, window, size, visible part and colours. Next lesson: the block whose items are drawn on it.
 click canvas@280,260
 click item:FRAME1
 click item:ORDER_ID

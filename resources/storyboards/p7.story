@@ -85,7 +85,7 @@ step 'Properties' at 30 300
 click prop:Single Record
 
 step 'Properties' at 30 300 arrow D
-> Database Data Block is Yes because ORDERS is based on a table: the designer queries, inserts, updates and deletes its rows for you, without any code. A block set to No is a control block, whose items hold values that do not belong to a table, such as search fields, buttons and totals. Lesson 20 builds a form that uses both kinds.
+> Database Data Block is Yes because ORDERS is based on a table, so the form queries and saves its rows for you. A block set to No is a control block.
 click prop:Database Data Block
 
 step 'Properties' at 215 140 arrow R
@@ -185,6 +185,6 @@ up menu:Program/Compile
 show compiled
 
 step 'Blocks' at 20 310
-> The module compiles cleanly. You have now seen the properties that shape a block: how the cursor moves through it, how many records it fetches, keeps and displays, which table and rows it reads and in which order, which operations the user may perform on those rows and how they are locked. The next lesson looks at the items inside the block.
+> Recap: block properties set navigation, how many records it fetches and shows, its table, order and allowed operations. Next lesson: items.
 click btn:OK
 hide

@@ -124,7 +124,7 @@ up menu:Tools/Property Palette
 window palette 300 63 340 397
 
 step 'Modifying Properties' arrow R
-> Item Type shows what kind of item this is. Changing it turns the item into another type while keeping its name and place. Displayed and Enabled decide whether the item can be seen and whether it can be used.
+> Item Type shows what kind of item this is. Displayed and Enabled decide whether the item can be seen and whether it can be used.
 click prop:Item Type
 click prop:Displayed
 click prop:Enabled
@@ -138,14 +138,14 @@ click prop:Y Position
 scroll palette 11
 
 step 'Modifying Properties' at 30 300 arrow R
-> Data Type says what the item holds: Char for text, Number, or Date. Maximum Length limits how many characters the user can type, Initial Value fills a new record and Required refuses a record without a value.
+> Data Type says what the item holds. Maximum Length limits the characters typed, Initial Value fills a new record, Required refuses an empty value.
 click prop:Data Type
 click prop:Maximum Length
 click prop:Initial Value
 click prop:Required
 
 step 'Modifying Properties' arrow D
-> Database Item is Yes for items that hold a column of the block's table, named by Column Name. ORDERS has no column for this new item, so set it to No; or the form fails when it queries or saves. Query Only items can be searched but never changed.
+> Database Item is Yes for an item that holds a column of the block's table. This new item has no column, so set it to No.
 click val:Database Item
 prop Database Item = No
 click prop:Column Name
@@ -262,13 +262,13 @@ click prop:Font Style
 click prop:Font Weight
 
 step 'Items'
-> Finally, compile the module from the Administration menu to check the new items: Compile File checks the whole form, and with Database Item set to No the new text item compiles without a matching column. You have seen the types of item and their tools, the properties every item shares, from Item Type and Data Type to Prompt, Format Mask and Tooltip, and visual attributes, which give a whole group of items the same look from one place.
+> Compile File from the Administration menu checks the whole form, the new items included.
 nc menu:File
 up menu:File/Administration
 up menu:File/Administration/Compile File
 show compiled
 
 step 'Items' at 185 175
-> The module compiles cleanly. The new items are still placeholders: the check box, the list item and the image each have properties of their own that later lessons fill in, and the push button waits for the code of its trigger. In the next lesson the common properties of interface objects are explained one at a time, starting with Name and Class.
+> Recap: item types, their shared properties and visual attributes. Next lesson: the common properties of interface objects, one at a time.
 click btn:OK
 hide

@@ -99,7 +99,7 @@ prop Fill Pattern = solid
 scroll palette 6
 
 step 'Charmod Logical Attribute' at 40 250 arrow NW
-> Charmod Logical Attribute matters only when the form runs in character mode, on a text terminal that cannot draw fonts or colours. It names the terminal attribute, such as reverse or underline, that takes their place there.
+> Charmod Logical Attribute matters only on a text terminal without fonts or colours: it names the attribute, such as reverse, used there instead.
 click prop:Charmod Logical Attribute
 click val:Charmod Logical Attribute
 
@@ -118,7 +118,7 @@ step 'Comment' at 40 250
 type Computed. Read only{Enter}
 
 step 'Reference Information' at 215 177 300 160 arrow R
-> Reference Information, the last row, is filled in by the designer when an object is copied or subclassed from another module or object library: it names the module and the object it came from, so changes to the original can reach this copy. TOTAL_DUE was made in this form, so the row is empty. With it you have seen all eighteen common properties; the lessons that follow add the properties that belong to one kind of object only, starting with boilerplate text.
+> Reference Information names the original of a copied object; TOTAL_DUE was made here, so it is empty. Recap: eighteen common properties. Next: boilerplate text.
 click prop:Reference Information
 pick Tools/Layout Editor
 window layout 0 63 640 397
