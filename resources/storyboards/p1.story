@@ -77,20 +77,24 @@ step 'Layout Editor' arrow R
 down item:CUSTOMER_ID
 up item:CUSTOMER_ID
 
+front navigator
+expand Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID
+expand Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers
+
 step 'Tarnic Editor' at 215 240
-> Double-clicking an item opens the code that belongs to it. Code in a form is written in triggers, small programs that run when something happens to the item.
-down item:CUSTOMER_ID
+> Code in a form is written in triggers, small programs that run when something happens to an item. A double click on a trigger in the navigator opens its code.
+down node:Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers/On Check
 window editor 40 90 560 300
 edtitle CUSTOMER_ID: On Check
 focus ed:text
-code line -- Check the customer id before the record is saved
+code line -- Check the customer id as the user leaves the item
 code line IF :CUSTOMER.CUSTOMER_ID IS NULL THEN
 code line    SHOW_MESSAGE('Enter a customer id.');
 code line    STOP_TRIGGER;
 code line END IF;
 
 step 'Tarnic Editor' at 215 310
-> This is the Tarnic Editor. It shows the trigger On Check of the CUSTOMER_ID item; you type the code here and compile it with the Compile button.
+> This is the Tarnic Editor, showing the On Check trigger of CUSTOMER_ID. Recap: four windows to build forms. Next lesson: the main menu.
 keyframe
 down ed:text
 up ed:text

@@ -154,46 +154,46 @@ step 'Modifying Properties' at 40 250 arrow R
 > Bevel gives the text a raised or lowered edge. None, the usual choice for a label, is already set.
 click val:Bevel
 
-step 'Second Text' at 330 150
+step 'Modifying Properties/Second Text' at 330 150
 > The Window menu takes you back to the Layout Editor to draw one more piece of text: a heading for the order totals, which will be listed below the amount.
 pick Window/3 Layout Editor
 front layout
 
-step 'Second Text' at 120 200
+step 'Modifying Properties/Second Text' at 120 200
 > Choose the Text tool again.
 click tool:Text
 
-step 'Second Text' at 330 200 arrow D
+step 'Modifying Properties/Second Text' at 330 200 arrow D
 > A click below the fields places the heading.
 click canvas@20,160
 item BOILERPLATE2 text 20 160 80 16 |
 selitem BOILERPLATE2
 focus item:BOILERPLATE2
 
-step 'Second Text' at 330 200
+step 'Modifying Properties/Second Text' at 330 200
 > Type the heading, starting with Order.
 type Order{Space}
 
-step 'Second Text' at 330 200 169 131
+step 'Modifying Properties/Second Text' at 330 200 169 131
 > Then the word totals.
 type totals
 focus
 
-step 'Second Text' at 330 125 arrow SW
+step 'Modifying Properties/Second Text' at 330 125 arrow SW
 > Click outside to finish it.
 click canvas@300,260
 selitem
 tool Select
 
-step 'Second Text' at 330 200 arrow D
+step 'Modifying Properties/Second Text' at 330 200 arrow D
 > The heading stands too close to TOTAL_DUE. Drag it down like any other object to leave a clear gap.
 drag item:BOILERPLATE2 => canvas@60,178
 item BOILERPLATE2 text 20 170 80 16 Order totals
 
-step 'Summary' at 215 177 300 160
+step 'Interface Objects - Boilerplate text' at 215 177 300 160
 > Boilerplate text belongs to a canvas and takes no part in queries or saving. Use it for labels, headings and short instructions.
 pick File/Save
 
-step 'Summary' at 215 177 300 160
+step 'Interface Objects - Boilerplate text' at 215 177 300 160
 > Recap: you drew boilerplate text and set its font, colour and place. Next lesson: text items, the fields the user types into.
 down item:BOILERPLATE2

@@ -149,7 +149,7 @@ step 'Properties' at 40 250 arrow L
 click prop:Required
 
 step 'Properties' at 40 250 arrow R
-> With Required set to Yes the user must type a value. The initial value of 0 already fills the item, so it can never be left empty.
+> With Required set to Yes the record cannot be saved while the item is empty. The initial value 0 fills a new record, but the user may still clear it.
 dclick val:Required
 prop Required = Yes
 click prop:Format Mask
@@ -193,38 +193,38 @@ step 'Properties' at 40 250
 > Tooltip is filled in the same way. Short, concrete text works best.
 click val:Tooltip
 
-step 'Layout' at 330 150 arrow U
+step 'Properties/Layout' at 330 150 arrow U
 > Back in the Layout Editor, the new item can be checked against the others.
 pick Window/3 Layout Editor
 front layout
 item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
 
-step 'Layout' at 330 220 arrow L
+step 'Properties/Layout' at 330 220 arrow L
 > DISC_PCT now carries its prompt, Discount Pct, on its left, lined up with the other prompts.
 click item:DISC_PCT
 
-step 'Layout' at 330 220 arrow SW
+step 'Properties/Layout' at 330 220 arrow SW
 > A percentage needs far less room than the default width, so the pointer drags the right handle to the left.
 drag item:DISC_PCT +39,+7 => canvas@159,165
 item DISC_PCT textitem 110 150 50 16
 prop Width = 50
 
-step 'Layout' at 330 220
+step 'Properties/Layout' at 330 220
 > The item is now 50 wide, still enough for 99.99. Its Width property was changed by the drag.
 click item:DISC_PCT
 
-step 'Layout' at 330 220 arrow D
+step 'Properties/Layout' at 330 220 arrow D
 > Data Type, Maximum Length, Initial Value, Format Mask and the prompt let the form check every value the user types, without a line of code.
 click item:TOTAL_DUE
 
-step 'Layout' at 330 220
+step 'Properties/Layout' at 330 220
 > One more click on DISC_PCT, then one on an empty part of the canvas, which clears the selection.
 click item:DISC_PCT
 
 click canvas@300,280
 selitem
 
-step 'Layout' at 330 220
+step 'Properties/Layout' at 330 220
 > Save the module to keep the new text item and its properties.
 pick File/Save
 up item:DISC_PCT

@@ -36,11 +36,11 @@ status Ready
 click item:DISC_PCT
 selitem DISC_PCT
 
-step 'Copying a Text Item' at 330 150 arrow U
+step 'Properties/Copying a Text Item' at 330 150 arrow U
 > The order also needs a tax rate, an item much like DISC_PCT. Rather than draw it and set every property again, copy DISC_PCT: it is selected, so Copy on the Edit menu takes it.
 pick Edit/Copy
 
-step 'Copying a Text Item' at 330 220
+step 'Properties/Copying a Text Item' at 330 220
 > Paste puts a copy of the item and its prompt on the canvas, a little below and to the right of the original. The pointer drags the copy to its place under DISC_PCT.
 pick Edit/Paste
 item DISC_PCT1_PROMPT text 30 160 80 16 Discount Pct
@@ -68,12 +68,12 @@ click val:Initial Value
 click val:Required
 click val:Format Mask
 
-step 'Copying a Text Item' at 35 250 arrow R
+step 'Properties/Copying a Text Item' at 35 250 arrow R
 > A double click opened the copy's Property Palette: DISC_PCT1 has the Data Type, Maximum Length and Format Mask of DISC_PCT. Only what differs needs changing.
 click prop:Prompt
 scroll palette 0
 
-step 'Copying a Text Item' at 40 250 arrow R
+step 'Properties/Copying a Text Item' at 40 250 arrow R
 > The name comes first. Typing tax_pct replaces DISC_PCT1.
 click val:Name
 type tax_pct{Enter}
@@ -86,7 +86,7 @@ click prop:Class
 scroll palette 12
 click prop:Initial Value
 
-step 'Copying a Text Item' at 40 250 arrow L prop:Initial Value
+step 'Properties/Copying a Text Item' at 40 250 arrow L prop:Initial Value
 > Tax is charged on almost every order, so the initial value of TAX_PCT is 20 instead of 0.
 click val:Initial Value
 type 20
@@ -94,7 +94,7 @@ prop Initial Value = 20
 click prop:Initial Value
 click prop:Prompt
 
-step 'Copying a Text Item' at 40 250
+step 'Properties/Copying a Text Item' at 40 250
 > The copied prompt still says Discount Pct. Typing over it gives the item a prompt of its own.
 click val:Prompt
 type Tax rate{Enter}
@@ -105,14 +105,14 @@ click prop:Hint
 click win:layout -200,+0
 front layout
 
-step 'Copying a Text Item' at 330 220 arrow D
+step 'Properties/Copying a Text Item' at 330 220 arrow D
 > In the Layout Editor TAX_PCT now stands under DISC_PCT with the prompt Tax rate: a complete text item, made in a few steps from one that was already finished.
 click item:TAX_PCT
 click item:DISC_PCT1_PROMPT
 click item:DISC_PCT
 click item:TAX_PCT
 
-step 'Copying a Text Item' at 330 220
+step 'Properties/Copying a Text Item' at 330 220
 > Save the form to keep the new item.
 pick File/Save
 click canvas@300,280

@@ -36,7 +36,7 @@ status Ready
 click item:PROD_PHOTO
 selitem PROD_PHOTO
 
-step 'Image Items/Properties' at 400 310
+step 'Properties' at 400 310
 > An image item can also be sized right on the canvas. With PROD_PHOTO selected, drag the handle at its lower right corner down and to the right; the frame grows as you drag.
 down item:PROD_PHOTO +79,+49
 item PROD_PHOTO image 110 130 180 120
@@ -44,11 +44,11 @@ prop Width = 180
 prop Height = 120
 up canvas@289,249
 
-step 'Image Items/Properties' at 400 310 arrow R
+step 'Properties' at 400 310 arrow R
 > The Property Palette follows the drawing: Width and Height now read 180 and 120.
 click prop:Width
 
-step 'Image Items/Sizing Style' at 400 310 arrow SE
+step 'Properties/Sizing Style' at 400 310 arrow SE
 > Sizing Style Adjust scales every photo to fill the larger frame. Recap: image items show pictures. Next lesson: static lists of values.
 click prop:Sizing Style
 click prop:Height

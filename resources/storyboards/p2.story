@@ -143,7 +143,7 @@ click btn:Cancel
 hide
 
 step 'Tools'
-> The Layout Editor, also on the Tools menu, is where you draw the form. Its tool palette holds a tool for every kind of item.
+> The Layout Editor on the Tools menu is where you draw the form. Recap: the six menus of the designer. Next lesson: your first form.
 nc menu:Tools
 up menu:Tools/Layout Editor
 window layout 0 63 640 397

@@ -19,7 +19,7 @@ status Connected to shop as demo
 
 click node:Forms/ORDERS_FORM/Blocks
 
-step 'First block - no base table' arrow NE
+step 'First block - no base table -' arrow NE
 > The first block is a control block: no table stores its items. With Blocks selected, Create makes a new block by hand.
 click nav:Create
 show newblock
@@ -41,7 +41,7 @@ click prop:Single Record
 click val:Single Record
 prop Single Record = Yes
 
-step 'First block - no base table' at 185 175 arrow R
+step 'First block - no base table -' at 185 175 arrow R
 > Database Data Block set to No is what makes CONTROL a block without a base table: the form never queries it, inserts into it or locks rows for it, so it needs no table name and no WHERE clause.
 click val:Database Data Block
 prop Database Data Block = No
@@ -58,7 +58,7 @@ window layout 0 63 640 397
 front layout
 click canvas
 
-step 'First block - no base table' arrow L
+step 'First block - no base table -' arrow L
 > The Text Item tool draws a new item in the current block, which is now CONTROL. Three items are drawn: the customer id, the customer name beside it and, lower down, the total of the orders.
 click tool:Text Item
 drag canvas@90,28 => canvas@160,46
@@ -83,7 +83,7 @@ scroll palette 0
 click item:TEXT_ITEM1
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1
 
-step 'First block - no base table' at 20 290
+step 'First block - no base table -' at 20 290
 > Each item gets a name that says what it holds, and Database Item No, since no column lies behind a control block's items.
 scroll palette 0
 click val:Name

@@ -88,7 +88,7 @@ click row:Column Names/CUSTOMER_ID
 set Display Width = 80
 set Column Title = CUSTOMER_ID
 
-step 'Column Mapping' at 215 265 arrow R
+step 'Customer LOV/Column Mapping' at 215 265 arrow R
 > Return Item names the item that receives the value of the chosen row. For CUSTOMER_ID it is CONTROL.CUSTOMER_ID in the control block; a width of 60 and the column title ID keep the column narrow.
 click fld:Return Item
 type control.customer_id
@@ -101,7 +101,7 @@ set Return Item =
 set Display Width = 80
 set Column Title = NAME
 
-step 'Column Mapping' at 215 90
+step 'Customer LOV/Column Mapping' at 215 90
 > The NAME column returns the customer name into CONTROL.CUSTOMER_NAME, picked with Browse instead of typed. It is wider, 150, and its title becomes Name.
 click btn:Browse...
 set Return Item = CONTROL.CUSTOMER_NAME
@@ -133,7 +133,7 @@ window layout 0 63 640 397
 front layout
 click canvas +100,+80
 
-step 'LOV button' arrow D 193 0
+step 'Customer LOV/LOV Button' arrow D 193 0
 > The user needs a way to open the list. The Button tool draws a small push button right beside the customer id, inside the control block.
 click tool:Button
 drag canvas@164,28 => canvas@186,46
@@ -168,7 +168,7 @@ click prop:Width
 click win:layout
 front layout
 
-step 'LOV button' at 230 240
+step 'Customer LOV/LOV Button' at 230 240
 > The button is named LOV_BUTTON and labelled with three dots, the usual sign for a list. Its code goes in a On Press trigger, added from Quick Triggers on the Program menu.
 nc menu:Program
 up menu:Program/Quick Triggers
@@ -184,7 +184,7 @@ code line    SHOW_MESSAGE('No customer was chosen.');
 code line END IF;
 click ed:text
 
-step 'LOV button' at 230 40
+step 'Customer LOV/LOV Button' at 230 40
 > MOVE_TO puts the cursor in the customer id and OPEN_LIST opens LOV1; the chosen row fills the id and the name. Compile checks the code.
 click ed:Compile
 status Compiled successfully

@@ -54,7 +54,7 @@ code line SET_BLOCK_FILTER('ORDERS',
 code line    'customer_id = :control.customer_id');
 code line FETCH_ROWS;
 
-step 'Orders of the chosen customer' at 215 300 arrow NE
+step 'Orders corresponding with chosen customer' at 215 300 arrow NE
 > The Find trigger now sets a filter before the query, so only the orders of the chosen customer appear. Compile it from the Program menu.
 nc menu:Program
 up menu:Program/Compile

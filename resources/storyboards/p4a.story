@@ -92,7 +92,7 @@ click tb:Run
 window runtime 60 100 400 260
 
 step 'Run' at 420 200 arrow R
-> Click through the items to see the order in which they sit: ORDER_ID, ORDER_DATE, CUSTOMER_ID, STATUS and TOTAL. This is the order in which the cursor moves from item to item.
+> Clicking an item of the running form puts the cursor in it. The pointer visits all five, from ORDER_ID to TOTAL, each ready for a value.
 click run:ORDER_ID
 click run:ORDER_DATE
 click run:CUSTOMER_ID

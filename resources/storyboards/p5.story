@@ -53,9 +53,8 @@ up menu:Tools/Property Palette
 window palette 300 63 340 397
 
 step 'Properties' at 30 300 arrow R
-> Primary Canvas names the canvas the window shows when it opens. It is empty, so the designer uses the first content canvas that belongs to this window. Naming CANVAS1 here makes the choice explicit.
+> Primary Canvas names the canvas the window shows when it opens. Left empty, as here, the window shows its first content canvas, CANVAS1.
 click prop:Primary Canvas
-prop Primary Canvas = CANVAS1
 
 step 'Properties' at 30 300 arrow R
 > Window Style is Document for a main window that stays open, or Dialog for a window that pops up over another one.

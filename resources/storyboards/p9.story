@@ -35,7 +35,7 @@ item CUSTOMER_ID textitem 110 88 80 18
 item TEXT_ITEM3 textitem 110 118 80 16
 status Ready
 
-step 'Common Properties' at 330 250
+step 'Interface Objects - Common Properties' at 330 250
 > Interface objects share a set of common properties. This lesson sets them on TEXT_ITEM3, a new item of ORDERS for the amount still due.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM3
@@ -154,7 +154,7 @@ type Italic
 pick Window/3 Layout Editor
 front layout
 
-step 'Review' at 215 177 300 160
+step 'Interface Objects - Common Properties' at 215 177 300 160
 > Every property set here belongs to this item alone, and other interface objects show the same rows. Save the form; the next part goes on.
 pick File/Save
 down item:TOTAL_DUE

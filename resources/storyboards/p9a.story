@@ -35,7 +35,7 @@ item TOTAL_DUE textitem 110 118 96 20
 window palette 300 63 340 397
 status Ready
 
-step 'Common Properties' at 40 250
+step 'Interface Objects - Common Properties' at 40 250
 > The second half of the common properties starts where the first ended: TOTAL_DUE is selected and its palette shows the font rows set so far. Font Width comes next.
 click prop:Font Width
 
