@@ -60,6 +60,8 @@ item DISC_PCT1_PROMPT text 20 180 80 16 Discount Pct
 item DISC_PCT1 textitem 110 180 50 16
 dclick item:DISC_PCT1
 window palette 300 63 340 397
+step 'Properties/Copying a Text Item' at 35 250 arrow R
+> A double click opened the copy's Property Palette: DISC_PCT1 has the Data Type, Maximum Length and Format Mask of DISC_PCT. Only what differs needs changing.
 click prop:Item Type
 scroll palette 12
 click val:Data Type
@@ -68,8 +70,6 @@ click val:Initial Value
 click val:Required
 click val:Format Mask
 
-step 'Properties/Copying a Text Item' at 35 250 arrow R
-> A double click opened the copy's Property Palette: DISC_PCT1 has the Data Type, Maximum Length and Format Mask of DISC_PCT. Only what differs needs changing.
 click prop:Prompt
 scroll palette 0
 
@@ -84,10 +84,10 @@ item TAX_PCT textitem 110 180 50 16
 click prop:Name
 click prop:Class
 scroll palette 12
-click prop:Initial Value
-
 step 'Properties/Copying a Text Item' at 40 250 arrow L prop:Initial Value
 > Tax is charged on almost every order, so the initial value of TAX_PCT is 20 instead of 0.
+click prop:Initial Value
+
 click val:Initial Value
 type 20
 prop Initial Value = 20
@@ -102,11 +102,11 @@ prop Prompt = Tax rate
 item DISC_PCT1_PROMPT text 20 180 80 16 Tax rate
 click prop:Prompt
 click prop:Hint
+step 'Properties/Copying a Text Item' at 330 220 arrow D
+> Clicking the Layout Editor brings it to the front: TAX_PCT stands under DISC_PCT with the prompt Tax rate, a complete item made from a finished one.
 click win:layout -200,+0
 front layout
 
-step 'Properties/Copying a Text Item' at 330 220 arrow D
-> In the Layout Editor TAX_PCT now stands under DISC_PCT with the prompt Tax rate: a complete text item, made in a few steps from one that was already finished.
 click item:TAX_PCT
 click item:DISC_PCT1_PROMPT
 click item:DISC_PCT

@@ -65,10 +65,10 @@ rename Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM7 = NET_TOTAL
 remove TEXT_ITEM7
 item NET_TOTAL textitem 110 210 80 16
 click prop:Name
-click prop:Enabled
-
 step 'Properties/Non-database Items' at 40 250 arrow R
 > Enabled set to No keeps the user out of the item: the form fills in the net total, and nobody should type over it.
+click prop:Enabled
+
 dclick val:Enabled
 prop Enabled = No
 scroll palette 12

@@ -166,9 +166,10 @@ step 'Properties/Radio Buttons' at 330 260 arrow R
 > Back to the buttons: each one keeps a few properties of its own. Click RADIO_BUTTON1 in the navigator.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1
 
-step 'Properties/Radio Buttons' at 420 300 arrow L
-> Enabled belongs to each button. Set to No, it greys out that one button, so the user cannot choose it while the others still work.
 click prop:Enabled
+
+step 'Properties/Radio Buttons' at 420 300 arrow L
+> Enabled and Displayed belong to each button: set to No, they grey out or hide that one button while the others still work.
 click prop:Displayed
 click prop:Width
 click prop:Height

@@ -48,13 +48,13 @@ step 'Properties' at 400 310 arrow R
 > The Property Palette follows the drawing: Width and Height now read 180 and 120.
 click prop:Width
 
-step 'Properties/Sizing Style' at 400 310 arrow SE
-> Sizing Style Adjust scales every photo to fill the larger frame. Recap: image items show pictures. Next lesson: static lists of values.
 click prop:Sizing Style
 click prop:Height
 nc menu:Program
 up menu:Program/Run Form
 window runtime 40 90 560 300
+step 'Properties/Sizing Style' at 400 310 arrow SE
+> The running form shows the photo scaled to the larger frame by Sizing Style Adjust. Recap: image items show pictures. Next: static lists of values.
 click run:PROD_PHOTO
 click win:runtime.close
 close runtime

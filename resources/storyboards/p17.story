@@ -74,12 +74,12 @@ step 'Creating Record Groups' at 335 300 arrow R
 click list:Column Values
 type Air{Enter}Road{Enter}Sea
 rows Column Values = Air | Road | Sea
+step 'Creating Record Groups' at 300 300
+> The values are read across the columns: the first row of the group is 1 and Air, the second 2 and Road, the third 3 and Sea. Both columns must therefore have the same number of values.
 click row:Column Values/Air
 click row:Column Values/Sea
 click row:Column Values/Road
 
-step 'Creating Record Groups' at 300 300
-> The values are read across the columns: the first row of the group is 1 and Air, the second 2 and Road, the third 3 and Sea. Both columns must therefore have the same number of values.
 click row:Column Names/CODE
 rows Column Values = 1 | 2 | 3
 click row:Column Values/2

@@ -26,11 +26,8 @@ item BUYER textitem 110 88 160 18
 status Ready
 
 step 'LOVs Based on Query'
-> An LOV based on a query reads its rows from the database each time it needs them, so it shows what the tables hold now. The Buyer item gets one.
+> An LOV based on a query reads its rows from the database each time, so it shows what the tables hold now. The Buyer item gets one; first select Record Groups.
 down node:Forms/ORDERS/Record Groups
-
-step 'Record Groups' at 330 200 arrow R
-> Again the record group comes first. Select Record Groups in the ORDERS module...
 up node:Forms/ORDERS/Record Groups
 
 step 'Record Groups' at 330 200 arrow D
@@ -43,9 +40,13 @@ step 'Record Groups' at 140 310 arrow R
 click opt:Data Retrieved by Query
 
 step 'Record Groups' at 140 310 arrow R
-> Click in Query Text and type the query. BUYER_V is a view that lists the buyers in alphabetical order, and the query takes the NAME column from it.
+> Click in Query Text and type the query that reads the buyers' names.
 click fld:Query Text
-type select name from buyer_v
+type select name{Space}
+
+step 'Record Groups' at 140 310 arrow R
+> The select list names the column the group will have, NAME. The FROM part names BUYER_V, a view that lists the buyers in alphabetical order.
+type from buyer_v
 click fld:Query Text
 
 step 'Record Groups' at 75 310 arrow L

@@ -16,11 +16,8 @@ nc title -311,-9
 up title -311,-9
 
 step 'File' arrow U 38 4
-> The File menu works on whole modules: it creates, opens, saves and closes them, and it connects you to the database.
+> The File menu works on whole modules: it creates, opens, saves and closes them. New opens a small menu of the kinds of module you can create.
 nc menu:File
-
-step 'File/New' arrow L
-> New opens a small menu of the kinds of module you can create.
 up menu:File/New
 
 step 'File/New' arrow R
@@ -76,6 +73,9 @@ click tab:Access
 click tab:Runtime
 click tab:Wizards
 click tab:General
+
+step 'Edit' at 215 185 arrow L
+> The tabs group the preferences. Save Before Building, ticked and unticked here, stores the module at each compile; Cancel keeps the old settings.
 click chk:Save Before Building
 click chk:Save Before Building
 click btn:Cancel

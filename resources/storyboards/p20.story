@@ -11,11 +11,8 @@ select Forms/MODULE1
 status Ready
 
 step 'Create Form with Control Block' at 147 150 346 190
-> This lesson builds a whole form: a control block with a customer list, a Find button and a total, and an ORDERS block below it. First, a new form.
+> This lesson builds a whole form: a control block with a customer list, a Find button and a total, and an ORDERS block below. First, File, New, Form.
 nc menu:File
-
-step 'New Form'
-> New opens a small menu of the kinds of module; the form module is the first of them.
 up menu:File/New
 click menu:File/New/Form
 node Forms/MODULE2 : module
@@ -35,6 +32,9 @@ step 'New Form' arrow R
 > A name tells you later what the module is for. Click the value of Name and type orders_form; the designer stores names of objects in capitals.
 click val:Name
 type orders_form
+
+step 'New Form'
+> The navigator will show the new name, ORDERS_FORM. Next the designer connects: the second block reads ORDERS and the list reads the customers.
 down node:Forms/MODULE2
 rename Forms/MODULE2 = ORDERS_FORM
 select Forms/ORDERS_FORM
@@ -46,8 +46,6 @@ again
 click prop:Console Window
 click prop:Coordinate System
 
-step 'Connect to database'
-> The second block will read the ORDERS table, and the list of values will read the customers, so the designer must be connected to the database before they are built. Connect is on the File menu.
 nc menu:File
 up menu:File/Connect...
 show connect
@@ -83,6 +81,9 @@ step 'Window' at 185 175 arrow R
 click val:Title
 type Order List
 click prop:Width
+
+step 'Window' at 215 125
+> Width and Height give the size of the window; the Allowed rows below decide whether the user may resize, maximize, minimize or move it.
 click prop:Height
 click prop:Resize Allowed
 click prop:Maximize Allowed
@@ -103,10 +104,11 @@ click prop:Viewport X Position
 click prop:Bevel
 click prop:Raise on Entry
 click prop:Width
-click prop:Height
 
 step 'Canvas' at 20 300
-> The Window property of CANVAS1 names WINDOW1, the window that shows it. Canvas Type Content means that the canvas fills the whole window instead of lying on top of another canvas.
+> Width and Height give the canvas its size. Its Window property names WINDOW1, the window that shows it, and type Content means it fills that window.
+click prop:Height
+
 click val:Window
 click prop:Name
 click node:Forms/ORDERS_FORM/Windows/WINDOW1

@@ -72,9 +72,9 @@ swap layoutitems
 set Data Block = ORDERS
 rows Available Items = ORDER_ID | CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
 
-step 'Second block - base table' at 220 215
-> The Layout Wizard places the ORDERS block below the control block. Only the order id, the date and the amount are displayed.
 click row:Available Items/ORDER_ID
+step 'Second block - base table' at 220 230
+> The Layout Wizard places the ORDERS block below the control block. Only the order id, the date and the amount are displayed.
 click btn:>
 rows Available Items = CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
 rows Database Items = ORDER_ID

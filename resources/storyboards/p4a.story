@@ -130,8 +130,6 @@ rows Folders = customers.fdes | orders.fdes | products.fdes
 click row:Folders/orders.fdes
 set File name = orders.fdes
 
-step 'Save' at 150 5 340 100
-> Open reads the file and the module returns to the navigator exactly as it was saved, with its block, its items and its canvas.
 click btn:Open
 hide
 node Forms/ORDERS : module
@@ -145,6 +143,8 @@ node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Windows/WINDOW1 : window
 caption Form Designer - [ORDERS]
 select Forms/ORDERS
+step 'Save' at 150 5 340 100
+> Open reads the file and the module returns to the navigator exactly as it was saved, with its block, its items and its canvas.
 click node+:Forms/ORDERS
 click node+:Forms/ORDERS/Canvases
 click node:Forms/ORDERS/Canvases/CANVAS1

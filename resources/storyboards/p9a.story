@@ -113,9 +113,11 @@ step 'Comment' at 40 250 arrow D
 > The palette has scrolled to its last rows. Comment holds free text for the developers who maintain the form; the user never sees it.
 click val:Comment
 
+type Computed.{Space}
+
 step 'Comment' at 40 250
 > The note typed here tells the next developer that the form computes this amount and that the user cannot change it.
-type Computed. Read only{Enter}
+type Read only{Enter}
 
 step 'Reference Information' at 215 177 300 160 arrow R
 > Reference Information names the original of a copied object; TOTAL_DUE was made here, so it is empty. Recap: eighteen common properties. Next: boilerplate text.
