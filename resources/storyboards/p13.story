@@ -29,7 +29,7 @@ item STATUS_PROMPT text 20 122 80 16 Status
 status Ready
 
 step 'Interface Objects - List items'
-> A list item lets the user choose a value from a fixed list instead of typing it. In this lesson the ORDERS form gets a list for the status of an order: Pending, Shipped or Cancelled.
+> A list item lets the user pick a value instead of typing it. This lesson starts from a small copy of ORDERS and adds a list for the status of an order.
 down tool:List Item
 
 step 'Description' at 215 240 arrow L

@@ -30,7 +30,7 @@ item PAYMENT_PROMPT text 20 130 80 16 Paid by
 status Ready
 
 step 'Interface Objects - Radio buttons/groups'
-> Radio buttons show a few choices side by side, and the user turns on exactly one. The ORDERS form gets three for the payment: cash, card or invoice.
+> Radio buttons offer a few choices, and the user turns on exactly one. Starting from the ORDERS copy of lesson 13, the form gets three for the payment.
 down tool:Radio Button
 
 step 'Description/Radio Buttons' at 215 240 arrow L

@@ -29,7 +29,7 @@ item PRICE textitem 110 88 70 18
 status Ready
 
 step 'Data Elements - Image items'
-> An image item shows a picture inside the form. In this lesson the PRODUCTS form gets an item that shows the photo of each product.
+> An image item shows a picture in the form. This lesson leaves ORDERS for a second form, PRODUCTS, which gets a photo of each product.
 down tool:Image
 
 step 'Description' at 215 240 arrow L

@@ -26,7 +26,7 @@ item SHIP_VIA textitem 110 88 50 18
 status Ready
 
 step 'Static LOVs'
-> A list of values, or LOV, is a window of rows the user opens over an item; picking a row copies its values into the form. Ship via gets a static LOV.
+> An LOV is a window of rows the user opens over an item; picking a row fills the form. This lesson uses a small ORDERS copy whose Ship via item gets one.
 down node:Forms/ORDERS/Record Groups
 
 step 'Creating Record Groups' at 330 200 arrow R

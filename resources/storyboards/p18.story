@@ -26,7 +26,7 @@ item BUYER textitem 110 88 160 18
 status Ready
 
 step 'LOVs Based on Query'
-> An LOV based on a query reads its rows from the database each time, so it shows what the tables hold now. The Buyer item gets one; first select Record Groups.
+> An LOV based on a query reads its rows from the database each time. Here a small ORDERS copy with a Buyer item gets one; first select Record Groups.
 down node:Forms/ORDERS/Record Groups
 up node:Forms/ORDERS/Record Groups
 

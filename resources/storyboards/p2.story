@@ -54,10 +54,10 @@ step 'File/Save'
 > Save As stores the module in a file under a new name. Save, just above it, stores it again under the name it already has.
 up menu:File/Save As...
 show saveas
-rows Folders = forms | menus | libraries | reports
+rows Folders and files = forms | menus | libraries | reports
 set File name = module2.fdes
 set Save as type = Form designs (*.fdes)
-click row:Folders/forms
+click row:Folders and files/forms
 click btn:Cancel
 hide
 

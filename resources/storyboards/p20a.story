@@ -83,8 +83,6 @@ scroll palette 0
 click item:TEXT_ITEM1
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1
 
-step 'First block - no base table -' at 20 290
-> Each item gets a name that says what it holds, and Database Item No, since no column lies behind a control block's items.
 scroll palette 0
 click val:Name
 prop Name = CUSTOMER_ID
@@ -97,6 +95,8 @@ scroll palette 8
 click prop:Data Type
 click val:Database Item
 prop Database Item = No
+step 'First block - no base table -' at 20 290
+> The first item is now CUSTOMER_ID, with Database Item No: no column lies behind a control block's items. The other two items get the same treatment.
 click item:TEXT_ITEM2
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM2
 scroll palette 0

@@ -34,7 +34,7 @@ click opt:Data Retrieved by Query
 click fld:Query Text
 set Query Text = SELECT customer_id, name FROM customers ORDER BY name
 
-step 'Customer LOV' at 215 100 arrow R
+step 'Customer LOV' at 215 95 arrow R
 > Data Retrieved by Query fills the record group from a SELECT each time the list opens, so new customers appear without changing the form.
 click fld:Query Text
 click btn:OK

@@ -120,8 +120,6 @@ click ed:Close
 close editor
 focus
 
-step 'Find Button'
-> A frame drawn around the customer line groups the control block for the eye. Then the module is compiled and saved.
 click item:CUSTOMER_ID
 click item:LOV_BUTTON
 click item:CUSTOMER_NAME
@@ -134,6 +132,9 @@ selitem FRAME1
 click tool:Select
 click item:FRAME1
 click canvas +100,+60
+
+step 'Find Button'
+> The frame drawn around the customer line groups the control block for the eye. Now the module is compiled and saved, and the navigator shows both triggers.
 nc menu:Program
 up menu:Program/Compile
 show compiled

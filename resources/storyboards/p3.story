@@ -55,10 +55,8 @@ step 'Set design preferences' at 150 5 340 100
 click chk:Generate Before Running
 
 step 'Set design preferences' at 65 5 340 100 arrow D
-> The other tabs hold further groups of preferences: Runtime sets the options used when the designer runs your form for a test, and Wizards can hide the welcome pages of the wizards once you know them well.
+> The other tabs hold further groups of preferences: Runtime, for example, sets the options used when the designer runs your form for a test.
 click tab:Runtime
-click tab:Wizards
-click tab:General
 
 step 'Set design preferences' at 0 10 arrow NW
 > OK keeps the new preferences. They apply to every module you open from now on, not only to MODULE1.
@@ -115,6 +113,11 @@ swap blocktable
 step 'Use data block wizard' at 90 0 346 96 arrow L
 > Now the wizard needs the table. Browse lists the tables your account can use; choose ORDERS, and its columns appear under Available Columns.
 click btn:Browse...
+show tables
+rows Tables = CUSTOMERS | ORDERS | ORDER_LINES | PRODUCTS
+click row:Tables/ORDERS
+click btn:OK
+hide
 set Table or View = ORDERS
 rows Available Columns = ORDER_ID | ORDER_DATE | CUSTOMER_ID | STATUS | TOTAL
 
@@ -169,6 +172,7 @@ step 'Use data block wizard' at 110 2 346 96 arrow R
 click opt:Form
 click btn:Next >
 swap layoutrows
+set Records Displayed = 1
 
 step 'Use data block wizard' at 110 2 346 96 arrow R
 > The items are placed inside a frame, and the frame can carry a title. Type Orders so the user knows what the screen shows.

@@ -40,14 +40,14 @@ step 'Save' arrow NW
 > Save often. The Save button on the toolbar stores the selected module; a module that has never been saved asks for a file name first.
 click tb:Save
 show saveas
-rows Folders = forms | menus | libraries | reports
+rows Folders and files = forms | menus | libraries | reports
 set File name = module1.fdes
 set Save as type = Form designs (*.fdes)
 
 step 'Save' at 140 5 346 118 arrow R
 > Form modules are kept in files with the extension fdes, as the Save as type box shows. Double-click the forms folder to store the file there.
 click fld:Save as type
-dclick row:Folders/forms
+dclick row:Folders and files/forms
 
 step 'Save' at 140 185 346 118 arrow R
 > Replace the temporary name in the File name box with a name that describes the form. The designer adds the fdes extension for you.

@@ -120,14 +120,14 @@ click node:Forms
 nc menu:File
 up menu:File/Open...
 show open
-rows Folders = forms | menus | libraries | reports
+rows Folders and files = forms | menus | libraries | reports
 set Files of type = Form designs (*.fdes)
 
 step 'Save' at 150 5 340 100 arrow R
 > Double-click the forms folder where the module was saved, then choose orders.fdes from the files it holds.
-dclick row:Folders/forms
-rows Folders = customers.fdes | orders.fdes | products.fdes
-click row:Folders/orders.fdes
+dclick row:Folders and files/forms
+rows Folders and files = customers.fdes | orders.fdes | products.fdes
+click row:Folders and files/orders.fdes
 set File name = orders.fdes
 
 click btn:Open

@@ -36,7 +36,7 @@ item TEXT_ITEM3 textitem 110 118 80 16
 status Ready
 
 step 'Interface Objects - Common Properties' at 330 250
-> Interface objects share a set of common properties. This lesson sets them on TEXT_ITEM3, a new item of ORDERS for the amount still due.
+> Interface objects share common properties. This lesson starts from a copy of ORDERS cut down to three items and sets them on TEXT_ITEM3, for the amount due.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM3
 
