@@ -186,6 +186,11 @@ click row:Column Names/CODE
 step 'Column Mapping' at 430 310 arrow R
 > CODE must reach the Ship via item. Browse lists the items of the form; pick SHIP_VIA in the ORDERS block.
 click btn:Browse...
+show itempicker
+rows Items = ORDERS.ORDER_ID | ORDERS.ORDER_DATE | ORDERS.SHIP_VIA
+click row:Items/ORDERS.SHIP_VIA
+click btn:OK
+hide
 set Return Item = ORDERS.SHIP_VIA
 
 step 'Column Mapping' at 430 310
@@ -202,8 +207,6 @@ set Column Title = NAME
 step 'Column Mapping' at 430 130 arrow L
 > Column Title is the heading above the column in the LOV window. CODE and NAME are the defaults, taken from the column names.
 click fld:Column Title
-click row:Column Names/CODE
-click row:Column Names/NAME
 
 step 'Column Mapping' at 20 20 arrow D
 > OK keeps the mapping.

@@ -206,7 +206,7 @@ item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
 item CUSTOMER_ID textitem 110 84 80 18
-item STATUS_PROMPT text 24 114 80 16 Status
+item STATUS_PROMPT text 24 108 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 80 18
@@ -236,9 +236,9 @@ item TOTAL textitem 110 140 120 18
 selitem TOTAL
 
 step 'Modifying layout' at 360 280 arrow SW
-> Objects move by dragging from their middle. Here the STATUS prompt moves down a little so it lines up with its item.
-drag item:STATUS_PROMPT => canvas@64,124
-item STATUS_PROMPT text 24 116 80 16 Status
+> Objects move by dragging from their middle. The STATUS prompt sits a little high, so dragging it down lines it up with its item.
+drag item:STATUS_PROMPT => canvas@64,122
+item STATUS_PROMPT text 24 114 80 16 Status
 selitem STATUS_PROMPT
 
 step 'Modifying layout' at 360 280 arrow D
