@@ -138,6 +138,22 @@ std::optional<QPoint> freePlace(const Step& step, const Keep& k)
     return best;
 }
 
+// What is wrong with one step's arrow: off the screen, under the box or
+// pointing away from what it is meant to show.
+QStringList arrowProblems(const Step& step, const QRect& arrow, const QRect& box, const QRect& aim)
+{
+    QStringList found;
+    if (!kScreen.contains(arrow))
+        found << QStringLiteral("the arrow leaves the screen");
+    if (box.intersects(arrow))
+        found << QStringLiteral("the box covers the arrow");
+    const QPoint tip = StepLayoutCheck::arrowTip(StepScript::arrowCodeOf(step.arrow->file), arrow.topLeft());
+    const int r = StepLayoutCheck::kTipReach;
+    if (!aim.isNull() && !aim.adjusted(-r, -r, r, r).contains(tip))
+        found << QStringLiteral("the arrow's tip %1,%2 is away from its control").arg(tip.x()).arg(tip.y());
+    return found;
+}
+
 } // namespace
 
 QStringList StepLayoutCheck::check(const QString& code, const Storyboard::Result& played)
@@ -146,38 +162,26 @@ QStringList StepLayoutCheck::check(const QString& code, const Storyboard::Result
     for (size_t i = 0; i < played.steps.size(); ++i) {
         const Step& step = played.steps[i];
         const Storyboard::StepFocus& focus = played.focus[i];
-        auto report = [&](const QString& what) {
-            problems << QStringLiteral("%1 step %2 (event %3, '%4'): %5")
-                            .arg(code).arg(i + 1).arg(step.screen).arg(step.topic, what);
-        };
         const QRect box = boxRect(step.x, step.y);
-        if (!kScreen.contains(box))
-            report(QStringLiteral("the box at %1,%2 leaves the screen").arg(step.x).arg(step.y));
-        if (!textFits(step.narration))
-            report(QStringLiteral("the text needs %1 of %2 pixels").arg(textHeight(step.narration)).arg(kViewportHeight));
-
-        if (step.arrow) {
-            const QString dir = StepScript::arrowCodeOf(step.arrow->file);
-            const QRect arrow(QPoint(step.arrow->left, step.arrow->top), Storyboard::arrowSize(dir));
-            if (!kScreen.contains(arrow))
-                report(QStringLiteral("the arrow leaves the screen"));
-            if (box.intersects(arrow))
-                report(QStringLiteral("the box covers the arrow"));
-            const QPoint tip = arrowTip(dir, arrow.topLeft());
-            const int r = kTipReach;
-            if (!focus.arrowAim.isNull() && !focus.arrowAim.adjusted(-r, -r, r, r).contains(tip))
-                report(QStringLiteral("the arrow's tip %1,%2 is away from its control").arg(tip.x()).arg(tip.y()));
-        }
         const Keep keep = keepClear(step, focus);
+        QStringList found;
+        if (!kScreen.contains(box))
+            found << QStringLiteral("the box at %1,%2 leaves the screen").arg(step.x).arg(step.y);
+        if (!textFits(step.narration))
+            found << QStringLiteral("the text needs %1 of %2 pixels").arg(textHeight(step.narration)).arg(kViewportHeight);
+        if (keep.arrow)
+            found << arrowProblems(step, *keep.arrow, box, focus.arrowAim);
         if (keep.control && box.intersects(*keep.control))
-            report(QStringLiteral("the box covers the control"));
+            found << QStringLiteral("the box covers the control");
         if (keep.pointer && box.intersects(*keep.pointer))
-            report(QStringLiteral("the box covers the pointer's next stop %1,%2").arg(focus.pointer->x()).arg(focus.pointer->y()));
+            found << QStringLiteral("the box covers the pointer's next stop %1,%2").arg(focus.pointer->x()).arg(focus.pointer->y());
         if (!clear(box, keep)) {
             const auto place = freePlace(step, keep);
-            report(place ? QStringLiteral("nearest free place: at %1 %2").arg(place->x()).arg(place->y())
-                         : QStringLiteral("no free place for the box"));
+            found << (place ? QStringLiteral("nearest free place: at %1 %2").arg(place->x()).arg(place->y())
+                            : QStringLiteral("no free place for the box"));
         }
+        for (const QString& what : found)
+            problems << QStringLiteral("%1 step %2 (event %3, '%4'): %5").arg(code).arg(i + 1).arg(step.screen).arg(step.topic, what);
     }
     return problems;
 }
