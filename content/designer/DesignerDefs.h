@@ -12,6 +12,9 @@ struct DialogControl {
     QString kind;        // label field text check radio list lists button buttons tabs gap
     QStringList names;   // the label text, field name, options, list names or button captions
     int rows = 0;        // lists and text boxes: visible rows; gap: pixels
+    QString caption;     // the label shown when it differs from the name targets use
+
+    QString label() const { return caption.isEmpty() ? names.value(0) : caption; }
 };
 
 struct DialogDef {
