@@ -328,7 +328,9 @@ void FramePainter::row(const ScreenElement& e)
             indent = 30;
         }
     }
-    const QRect place = r.adjusted(indent, 0, menu ? -14 : -3, 0);
+    // Tree rows are sized to their names with little to spare.
+    const int right = menu ? -14 : k == QLatin1String("treerow") ? -1 : -3;
+    const QRect place = r.adjusted(indent, 0, right, 0);
     // List rows hold what a session put there; the rest are the designer's
     // own words, which must fit.
     if (k == QLatin1String("listrow"))
