@@ -4,6 +4,7 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QHash>
 #include <QPainter>
 
 namespace ScreenPainter {
@@ -79,6 +80,17 @@ QColor namedColor(const QString& row)
     return QColor::fromString(name.toLower());
 }
 
+enum class Face { Ui, Bold, Code, Unknown };
+
+// Widths of the texts drawn so far, per face: a course draws the same
+// menus and property names on thousands of frames, and measuring a text
+// costs as much as drawing it.
+QHash<QString, int>& widthCache(Face face)
+{
+    thread_local QHash<QString, int> caches[3];
+    return caches[static_cast<int>(face)];
+}
+
 class FramePainter {
 public:
     FramePainter(QImage& image, std::vector<ClippedText>* clipped)
@@ -96,6 +108,7 @@ public:
         m_p.setClipRect(e.rect.adjusted(-3, -3, 3, 3));
         element(e);
         m_p.restore();
+        m_face = Face::Unknown;   // restore() brought back the font from before
     }
     void focusOutline(const QRect& r);
     void subjectRing(const QRect& r);
@@ -115,10 +128,35 @@ private:
     void checkOrRadio(const ScreenElement& e);
     void titleButton(const ScreenElement& e);
 
+    void setFace(Face face);
+    int width(const QString& s);
+
     QPainter m_p;
     std::vector<ClippedText>* m_clipped = nullptr;
     const ScreenElement* m_current = nullptr;
+    const QFont m_fonts[3] = {uiFont(), uiFont(true), codeFont()};
+    const QFontMetrics m_metrics[3] = {QFontMetrics(m_fonts[0]), QFontMetrics(m_fonts[1]), QFontMetrics(m_fonts[2])};
+    Face m_face = Face::Unknown;
 };
+
+void FramePainter::setFace(Face face)
+{
+    if (face == m_face)
+        return;
+    m_face = face;
+    m_p.setFont(m_fonts[static_cast<int>(face)]);
+}
+
+int FramePainter::width(const QString& s)
+{
+    QHash<QString, int>& cache = widthCache(m_face);
+    const auto it = cache.constFind(s);
+    if (it != cache.constEnd())
+        return *it;
+    const int w = m_metrics[static_cast<int>(m_face)].horizontalAdvance(s);
+    cache.insert(s, w);
+    return w;
+}
 
 void FramePainter::text(const QRect& r, const QString& s, const QColor& color, int flags)
 {
@@ -126,8 +164,8 @@ void FramePainter::text(const QRect& r, const QString& s, const QColor& color, i
     m_p.drawText(r, flags | Qt::TextSingleLine, s);
     if (!m_clipped || s.isEmpty())
         return;
-    const QFontMetrics fm = m_p.fontMetrics();
-    const QSize needed(fm.horizontalAdvance(s), fm.ascent() + fm.descent());
+    const QFontMetrics& fm = m_metrics[static_cast<int>(m_face)];
+    const QSize needed(width(s), fm.ascent() + fm.descent());
     if (needed.width() <= r.width() && needed.height() <= r.height())
         return;
     m_clipped->push_back(ClippedText{m_current->name.isEmpty() ? m_current->kind : m_current->name, s, r, needed});
@@ -139,9 +177,9 @@ int FramePainter::content(const QRect& r, const QString& s, const QColor& color,
     // its place the way an edit control cuts it: the line being edited
     // shows its end, where the caret is; any other line ends in an
     // ellipsis, so a learner sees it goes on.
-    const QFontMetrics fm = m_p.fontMetrics();
+    const QFontMetrics& fm = m_metrics[static_cast<int>(m_face)];
     QString shown = s;
-    if (fm.horizontalAdvance(s) > r.width()) {
+    if (width(s) > r.width()) {
         if (editing) {
             while (!shown.isEmpty() && fm.horizontalAdvance(shown) > r.width())
                 shown.remove(0, 1);
@@ -150,7 +188,7 @@ int FramePainter::content(const QRect& r, const QString& s, const QColor& color,
         }
     }
     text(r, shown, color, flags);
-    return fm.horizontalAdvance(shown);
+    return width(shown);
 }
 
 void FramePainter::button(const QRect& r, const QString& label, int flags)
@@ -193,9 +231,9 @@ void FramePainter::windowItem(const ScreenElement& e)
     bevel(m_p, r.adjusted(1, 1, -1, -1), true);
     const QRect caption(r.x() + 2, r.y() + 2, r.width() - 4, 15);
     m_p.fillRect(caption, kNavy);
-    m_p.setFont(uiFont(true));
+    setFace(Face::Bold);
     text(caption.adjusted(4, 0, -18, 0), e.text, kLight);
-    m_p.setFont(uiFont());
+    setFace(Face::Ui);
     titleButton(ScreenElement{QString(), QStringLiteral("titlebtn"), QRect(caption.right() - 14, caption.y() + 2, 13, 11),
                               QStringLiteral("close"), 0, 0});
     const int buttonsTop = r.bottom() - 25;
@@ -251,7 +289,7 @@ void FramePainter::item(const ScreenElement& e)
         m_p.setPen(kShadow);
         m_p.drawRect(r.adjusted(0, 4, -1, -1));
         if (kind == QLatin1String("frame") && !e.text.isEmpty()) {
-            const QRect label(r.x() + 8, r.y() - 2, m_p.fontMetrics().horizontalAdvance(e.text) + 8, 12);
+            const QRect label(r.x() + 8, r.y() - 2, width(e.text) + 8, 12);
             m_p.fillRect(label, kLight);
             text(label, e.text, Qt::black, Qt::AlignCenter);
         }
@@ -284,7 +322,7 @@ void FramePainter::editArea(const ScreenElement& e)
     }
     if (k == QLatin1String("listbox"))
         return;
-    m_p.setFont(k == QLatin1String("codearea") ? codeFont() : uiFont());
+    setFace(k == QLatin1String("codearea") ? Face::Code : Face::Ui);
     const QString shown = isSecret(e) ? QString(e.text.size(), QLatin1Char('*')) : e.text;
     const QStringList lines = shown.split(QLatin1Char('\n'));
     const bool multi = k == QLatin1String("textbox") || k == QLatin1String("codearea");
@@ -374,13 +412,13 @@ void FramePainter::element(const ScreenElement& e)
     const QRect& r = e.rect;
     const bool sel = e.flags & ScreenElement::Selected;
     const QString& k = e.kind;
-    m_p.setFont(uiFont());
+    setFace(Face::Ui);
     if (k == QLatin1String("desktop") || k == QLatin1String("workspace")) {
         m_p.fillRect(r, kWorkspace);
     } else if (k == QLatin1String("titlebar")) {
         m_p.fillRect(r, kNavy);
         m_p.fillRect(QRect(r.x() + 3, r.y() + 3, 13, 13), QColor(0, 160, 160));
-        m_p.setFont(uiFont(true));
+        setFace(Face::Bold);
         text(r.adjusted(22, 0, -60, 0), e.text, kLight);
     } else if (k == QLatin1String("titlebtn")) {
         titleButton(e);
@@ -404,7 +442,7 @@ void FramePainter::element(const ScreenElement& e)
         bevel(m_p, r.adjusted(1, 1, -1, -1), true);
     } else if (k == QLatin1String("caption")) {
         m_p.fillRect(r, sel ? kNavy : kShadow);
-        m_p.setFont(uiFont(true));
+        setFace(Face::Bold);
         text(r.adjusted(4, 0, -20, 0), e.text, sel ? kLight : kFace);
     } else if (k == QLatin1String("client")) {
         m_p.fillRect(r, kLight);
@@ -435,7 +473,7 @@ void FramePainter::element(const ScreenElement& e)
         m_p.drawLine(r.x() + 2, y + 1, r.right() - 2, y + 1);
     } else if (k == QLatin1String("palhead")) {
         panel(m_p, r, kFace, true);
-        m_p.setFont(uiFont(true));
+        setFace(Face::Bold);
         text(r.adjusted(4, 0, -2, 0), e.text, Qt::black);
     } else if (k == QLatin1String("toolpane")) {
         panel(m_p, r, kFace, true);
