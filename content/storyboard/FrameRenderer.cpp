@@ -73,13 +73,17 @@ void renderStoryboard(const Storyboard& board, const FrameSink& sink)
     drawStoryboard(board, [&](int index, const QImage& picture) { sink(index, encodeJpeg(picture)); });
 }
 
-QStringList clippedTexts(const Storyboard& board)
+QStringList clippedTexts(const Storyboard& board, int* frames)
 {
     QStringList lines;
+    int count = 0;
     drawFrames(board, [&](int index, const QImage&, const std::vector<ScreenPainter::ClippedText>& clipped) {
+        ++count;
         for (const auto& c : clipped)
             lines << describe(index, c);
     });
+    if (frames)
+        *frames = count;
     return lines;
 }
 

@@ -33,8 +33,9 @@ void renderStoryboard(const Storyboard& board, const FrameSink& sink);
 
 // Every text of every frame that does not fit its place, one line each
 // ("frame 96: 'Distance Between Records:' needs 121 x 12 pixels, has
-// 100 x 16 in fld:..."); empty when every text fits.
-QStringList clippedTexts(const Storyboard& board);
+// 100 x 16 in fld:..."); empty when every text fits. frames, when given,
+// receives the number of frames drawn.
+QStringList clippedTexts(const Storyboard& board, int* frames = nullptr);
 
 // Renders the compiled-in storyboard of a part; throws AppError when the
 // part has none.
