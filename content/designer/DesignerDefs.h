@@ -48,6 +48,7 @@ public:
     }
     bool hasPropertyKind(const QString& kind) const { return m_props.contains(kind); }
     const DialogDef* dialog(const QString& id) const;
+    QStringList dialogIds() const { return m_dialogs.keys(); }
 
 private:
     QMap<QString, QStringList> m_menus;

@@ -193,6 +193,55 @@ TEST(ScreenPainter, WhatASessionTypedIsCutLikeAnEditControlCutsIt)
     EXPECT_NE(shown.copy(cell), editing.copy(cell));
 }
 
+TEST(DesignerDefs, ACaptionShowsOtherWordsThanTheNameTargetsUse)
+{
+    const DesignerDefs defs = DesignerDefs::parse({
+        "dialog d \"D\" 300",
+        "  list Folders 3 \"Look in\"",
+        "  field Spacing Between Rows \"Spacing\"",
+        "  label Press \"OK\"",
+        "end",
+    });
+    const auto& controls = defs.dialog("d")->controls;
+    ASSERT_EQ(controls.size(), 3u);
+    EXPECT_EQ(controls[0].names, QStringList{"Folders"});
+    EXPECT_EQ(controls[0].rows, 3);
+    EXPECT_EQ(controls[0].label(), "Look in");
+    EXPECT_EQ(controls[1].names, QStringList{"Spacing Between Rows"});
+    EXPECT_EQ(controls[2].label(), "Press \"OK\"") << "a label's own words keep their quotes";
+    ScreenModel m(defs);
+    m.command("show", "d");
+    m.command("rows", "Folders = forms");
+    EXPECT_TRUE(m.target("row:Folders/forms"));
+    EXPECT_TRUE(m.target("fld:Spacing Between Rows"));
+    QStringList labels;
+    for (const auto& e : m.elements())
+        if (e.kind == "label")
+            labels << e.text;
+    EXPECT_EQ(labels, (QStringList{"Look in:", "Spacing:", "Press \"OK\""}));
+    EXPECT_THROW(DesignerDefs::parse({"dialog d \"D\" 300", "  list Folders 3 Look in\"", "end"}), AppError);
+}
+
+// A dialog that names one thing twice (a heading over a box that has its
+// own label) reads as a mistake.
+TEST(DesignerDefs, NoBuiltInDialogShowsTheSameWordsTwice)
+{
+    const DesignerDefs& defs = DesignerDefs::builtIn();
+    for (const QString& id : defs.dialogIds()) {
+        ScreenModel m;
+        m.command("show", id);
+        QStringList seen;
+        for (const auto& e : m.elements()) {
+            if (e.kind != "label" && e.kind != "check" && e.kind != "radio")
+                continue;
+            QString words = e.text;
+            words.remove(QLatin1Char(':'));
+            EXPECT_FALSE(seen.contains(words)) << id.toStdString() << " shows '" << words.toStdString() << "' twice";
+            seen << words;
+        }
+    }
+}
+
 // Every frame of the course, drawn as the course build draws it: no text of
 // any frame is cut off.
 TEST(FrameRenderer, NoFrameOfTheCourseCutsOffAText)
