@@ -135,7 +135,9 @@ private:
     std::vector<ClippedText>* m_clipped = nullptr;
     const ScreenElement* m_current = nullptr;
     const QFont m_fonts[3] = {uiFont(), uiFont(true), codeFont()};
-    const QFontMetrics m_metrics[3] = {QFontMetrics(m_fonts[0]), QFontMetrics(m_fonts[1]), QFontMetrics(m_fonts[2])};
+    // Measured on the frame itself, as the painter measures what it draws.
+    const QFontMetrics m_metrics[3] = {QFontMetrics(m_fonts[0], m_p.device()), QFontMetrics(m_fonts[1], m_p.device()),
+                                       QFontMetrics(m_fonts[2], m_p.device())};
     Face m_face = Face::Unknown;
 };
 
