@@ -148,6 +148,18 @@ public:
     }
     // Nanoseconds from start() to the end of the widget's first paint, or -1.
     qint64 paintedAt() const { return m_paintedAt; }
+    // Runs the event loop until the widget has been painted (five seconds at
+    // most); false when it never was.
+    bool waitForPaint()
+    {
+        QElapsedTimer guard;
+        guard.start();
+        while (m_paintedAt < 0 && guard.elapsed() < 5000) {
+            QCoreApplication::processEvents();
+            settle();
+        }
+        return m_paintedAt >= 0;
+    }
     // After the event loop returned: a paint that no other event followed
     // ends now.
     void settle()
@@ -454,13 +466,7 @@ void LessonStart(benchmark::State& state)
     for (auto _ : state) {
         painted.start();
         Mainf->ListBox2DblClick();
-        QElapsedTimer guard;
-        guard.start();
-        while (painted.paintedAt() < 0 && guard.elapsed() < 5000) {
-            QCoreApplication::processEvents();
-            painted.settle();
-        }
-        if (painted.paintedAt() < 0) {
+        if (!painted.waitForPaint()) {
             state.SkipWithError("the first frame was never painted");
             break;
         }
@@ -527,14 +533,8 @@ void MinimalLessonStart(benchmark::State& state)
         frame->setPicture(image ? *image : QImage());
         window.setGeometry(QGuiApplication::primaryScreen()->geometry());
         window.show();
-        QElapsedTimer guard;
-        guard.start();
-        while (painted.paintedAt() < 0 && guard.elapsed() < 5000) {
-            QCoreApplication::processEvents();
-            painted.settle();
-        }
-        if (painted.paintedAt() < 0) {
-            state.SkipWithError("the frame was never painted");
+        if (!painted.waitForPaint()) {
+            state.SkipWithError("the first frame was never painted");
             break;
         }
         state.SetIterationTime(double(painted.paintedAt()) / 1e9);
