@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 # One application id everywhere: desktop entry, icons and AppStream data.
 set(LW_APP_ID example.korvane_publishing.Lessonwright)
 # The release's date, for the AppStream release entry; set with the version.
-set(LW_RELEASE_DATE 2026-11-02)
+set(LW_RELEASE_DATE 2026-12-08)
 set(LW_COURSE_DIR ${CMAKE_BINARY_DIR}/course)
 set(LW_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
@@ -63,10 +63,15 @@ install(CODE "
 ")
 install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/DesktopEntry.cmake)
 
+# Everything that is installed, and nothing of the tests: what ./run builds,
+# and enough for `cmake --install` and `cpack`.
+add_custom_target(lw_program DEPENDS lessonwright lessonwright-author lw_demo_course lw_icons)
+
 # Manual pages come from the authoring tool's own help text, where it makes them.
 if(TARGET lw_manpages)
   install(FILES ${CMAKE_BINARY_DIR}/man/lessonwright.1 ${CMAKE_BINARY_DIR}/man/lessonwright-author.1
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+  add_dependencies(lw_program lw_manpages)
 endif()
 
 if(LW_BUILD_TESTS AND NOT LW_SANITIZE)
