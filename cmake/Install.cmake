@@ -67,7 +67,7 @@ install(SCRIPT ${CMAKE_CURRENT_LIST_DIR}/DesktopEntry.cmake)
 # and enough for `cmake --install` and `cpack`.
 add_custom_target(lw_program DEPENDS lessonwright lessonwright-author lw_demo_course lw_icons)
 
-# Manual pages come from the authoring tool's own help text, where it makes them.
+# Manual pages, made from the authoring tool's own help text.
 if(TARGET lw_manpages)
   install(FILES ${CMAKE_BINARY_DIR}/man/lessonwright.1 ${CMAKE_BINARY_DIR}/man/lessonwright-author.1
     DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
