@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "tools/BuilderCommands.h"
 #include "tools/TableTool.h"
+#include "tools/WebCommands.h"
 
 #include <algorithm>
 #include <new>
@@ -71,5 +72,6 @@ AuthorCli AuthorCli::withStandardCommands()
     AuthorCli cli;
     TableTool::registerCommands(cli);
     BuilderCommands::registerCommands(cli);
+    WebCommands::registerCommands(cli);
     return cli;
 }

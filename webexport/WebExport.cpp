@@ -1,0 +1,197 @@
+#include "webexport/WebExport.h"
+
+#include "content/Catalogue.h"
+#include "content/ScriptLibrary.h"
+#include "platform/AppError.h"
+#include "platform/DbfTable.h"
+#include "platform/TableField.h"
+#include "player/ArrowPictures.h"
+#include "webexport/WebPartCompiler.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
+
+namespace WebExport {
+
+namespace {
+
+// The files of the player that every export carries.
+const char* const kPlayerFiles[] = {"index.html", "index.js", "player.js", "style.css"};
+
+QString frameName(int record)
+{
+    return QStringLiteral("%1.jpg").arg(record, 4, 10, QLatin1Char('0'));
+}
+
+// A picture of the window made transparent where the bottom-left colour is,
+// as the desktop player draws it.
+QByteArray transparentPng(const QImage& picture)
+{
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb ground = image.pixel(0, image.height() - 1);
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (line[x] == ground)
+                line[x] = qRgba(0, 0, 0, 0);
+        }
+    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return bytes;
+}
+
+void writePictures(const QDir& dir)
+{
+    const struct { const char* name; NarrationPass::Arrow arrow; } arrows[] = {
+        {"right", NarrationPass::Arrow::Right},
+        {"left", NarrationPass::Arrow::Left},
+        {"down", NarrationPass::Arrow::Down},
+        {"up", NarrationPass::Arrow::Up},
+    };
+    for (const auto& a : arrows)
+        writeFile(dir.filePath(QStringLiteral("arrows/%1.png").arg(QLatin1String(a.name))), transparentPng(ArrowPictures::picture(a.arrow)));
+    writeFile(dir.filePath(QStringLiteral("pointer.png")), transparentPng(ArrowPictures::pointerPicture()));
+}
+
+// The lessons as the launcher lists them: each header row with the topic
+// rows under it, and the lesson's part codes in play order.
+QJsonObject courseJson()
+{
+    QJsonArray lessons;
+    QJsonObject lesson;
+    QJsonArray topics;
+    const auto finish = [&] {
+        if (lesson.isEmpty())
+            return;
+        lesson.insert(QStringLiteral("topics"), topics);
+        lessons.append(lesson);
+    };
+    for (const QString& row : Catalogue::rows()) {
+        if (!row.startsWith(QLatin1String("Lesson "))) {
+            topics.append(row);
+            continue;
+        }
+        finish();
+        const int index = int(lessons.size());
+        lesson = QJsonObject{{QStringLiteral("number"), index + 1},
+                             {QStringLiteral("title"), row},
+                             {QStringLiteral("parts"), QJsonArray::fromStringList(Catalogue::partCodes(index))}};
+        topics = QJsonArray();
+    }
+    finish();
+    return QJsonObject{{QStringLiteral("title"), QStringLiteral("Lessonwright")}, {QStringLiteral("lessons"), lessons}};
+}
+
+// Copies the frames the part's events show and compiles the part.
+int exportPart(const Catalogue::PartEntry& entry, const QDir& course, const QDir& out, Summary& summary)
+{
+    DbfTable table;
+    const TableField gr(table, QByteArrayLiteral("GR"), TableField::Kind::Blob);
+    const TableField memo(table, QByteArrayLiteral("M"), TableField::Kind::Memo);
+    table.setDatabaseName(course.filePath(QStringLiteral("master/") + entry.code));
+    table.setTableName(QStringLiteral("simu.dbf"));
+    table.open();
+
+    const QStringList events = ScriptLibrary::lines(entry.sheet, entry.eventList);
+    const QStringList steps = ScriptLibrary::lines(entry.sheet, entry.stepList);
+    const int records = table.recordCount();
+    WebPart part = WebPartCompiler::compile(entry.code, entry.lesson, events, steps, records);
+
+    // Only the records some event shows; an empty GR is a frame the decoder
+    // cannot read, so the player shows none for it.
+    const int used = std::min(records, int(part.events.size()));
+    std::vector<bool> empty(size_t(std::max(used, 0)), false);
+    const QString frameDir = QStringLiteral("frames/") + entry.code + QLatin1Char('/');
+    table.first();
+    for (int record = 0; record < used; ++record) {
+        if (record > 0)
+            table.next();
+        const QByteArray jpeg = gr.value();
+        empty[size_t(record)] = jpeg.isEmpty();
+        if (jpeg.isEmpty())
+            continue;
+        writeFile(out.filePath(frameDir + frameName(record)), jpeg);
+        ++summary.frames;
+        summary.frameBytes += jpeg.size();
+    }
+    for (WebEvent& e : part.events) {
+        if (e.frame >= 0 && empty[size_t(e.frame)])
+            e.frame = -1;
+    }
+    writeFile(out.filePath(QStringLiteral("parts/") + entry.code + QStringLiteral(".js")), WebPartCompiler::toScript(part));
+    return used;
+}
+
+} // namespace
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).path());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush())
+        throw AppError(QStringLiteral("Cannot write file %1").arg(QDir::toNativeSeparators(path)));
+}
+
+QByteArray builtInFile(const QString& name)
+{
+    QFile file(QStringLiteral(":/web/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open file %1").arg(file.fileName()));
+    return file.readAll();
+}
+
+std::unique_ptr<QTemporaryDir> makeStagingFolder(const QString& target)
+{
+    const QFileInfo info(target);
+    if (info.exists() || info.isSymLink())
+        throw AppError(QStringLiteral("Cannot create %1: it already exists").arg(QDir::toNativeSeparators(target)));
+    const QString parent = info.absolutePath();
+    if (!QFileInfo(parent).isDir())
+        throw AppError(QStringLiteral("Cannot create %1: folder %2 does not exist").arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(parent)));
+    auto staging = std::make_unique<QTemporaryDir>(QDir(parent).filePath(QLatin1Char('.') + info.fileName() + QStringLiteral(".part-XXXXXX")));
+    if (!staging->isValid())
+        throw AppError(QStringLiteral("Cannot create folder in %1").arg(QDir::toNativeSeparators(parent)));
+    return staging;
+}
+
+Summary writeInto(const QString& courseRoot, const QString& dir, const Progress& progress)
+{
+    const QDir course(courseRoot);
+    if (!course.exists())
+        throw AppError(QStringLiteral("Cannot open folder %1: it does not exist").arg(QDir::toNativeSeparators(courseRoot)));
+    const QDir out(dir);
+    Summary summary;
+    for (const Catalogue::PartEntry& entry : Catalogue::parts()) {
+        const int frames = exportPart(entry, course, out, summary);
+        ++summary.parts;
+        if (progress)
+            progress(entry.code, frames);
+    }
+    for (const char* name : kPlayerFiles)
+        writeFile(out.filePath(QLatin1String(name)), builtInFile(QLatin1String(name)));
+    writeFile(out.filePath(QStringLiteral("course.js")), WebPartCompiler::receiveScript(courseJson()));
+    writePictures(out);
+    return summary;
+}
+
+Summary exportCourse(const QString& courseRoot, const QString& out, const Progress& progress)
+{
+    const auto staging = makeStagingFolder(out);
+    const Summary summary = writeInto(courseRoot, staging->path(), progress);
+    if (!QDir().rename(staging->path(), out))
+        throw AppError(QStringLiteral("Cannot create folder %1").arg(QDir::toNativeSeparators(out)));
+    staging->setAutoRemove(false);
+    // Made private by the temporary folder; an export is for serving.
+    QFile::setPermissions(out, QFile::permissions(out) | QFile::ReadGroup | QFile::ExeGroup | QFile::ReadOther | QFile::ExeOther);
+    return summary;
+}
+
+} // namespace WebExport
