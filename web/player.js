@@ -145,7 +145,10 @@
       this.lessonNumber = Number(options.lesson || 1);
       this.scaleMode = options.scale === "actual" ? "actual" : "fit";
       this.speed = SPEEDS.includes(Number(options.speed)) ? Number(options.speed) : 1;
-      this.clock = options.clock === "manual" ? new ManualClock() : new RealClock();
+      // Tests set window.lessonwrightClock = "manual" before a page loads to
+      // drive players they do not create themselves (the LMS launch pages).
+      const clock = options.clock || global.lessonwrightClock;
+      this.clock = clock === "manual" ? new ManualClock() : new RealClock();
       this.listeners = {};
       EVENT_TYPES.forEach((type) => { this.listeners[type] = []; });
 

@@ -158,7 +158,7 @@ TEST(WebPartCompiler, BadNumbersFailWithThePlayersMessage)
 // reads the same under any page encoding.
 TEST(WebPartCompiler, ScriptIsAsciiJsonHandedToThePlayer)
 {
-    QStringList steps = step(1, 0, "T\xe9ma", {QString::fromLatin1("caf\xe9 <img src=x onerror=alert(1)>"), "tab\there"});
+    QStringList steps = step(1, 0, QString::fromLatin1("T\xe9ma"), {QString::fromLatin1("caf\xe9 <img src=x onerror=alert(1)>"), "tab\there"});
     const WebPart part = WebPartCompiler::compile("p9", 9, script({mouse(0, 40, 0)}), steps, 1);
     const QByteArray js = WebPartCompiler::toScript(part);
     const QByteArray prefix = "LessonwrightPlayer.receive(document.currentScript, ";
