@@ -170,27 +170,33 @@
       this.timer = null; // {fn, remaining} while paused or waiting to start
       this.busy = Promise.resolve();
 
-      this.build();
+      // The first frame is asked for before anything else, and the data only
+      // once it has arrived, so that nothing competes with it: a lesson's
+      // first part is its base part, "p" and the lesson number.
+      const frame = el("img", "lw-frame", {alt: "", elementtiming: "lw-frame", draggable: "false"});
+      const firstPart = "p" + this.lessonNumber;
+      frame.src = joinUrl(this.src, "frames/" + firstPart + "/" + frameName(0));
+      this.frame = {code: firstPart, record: 0};
+      const arrived = new Promise((resolve) => {
+        frame.addEventListener("load", resolve, {once: true});
+        frame.addEventListener("error", resolve, {once: true});
+      });
+      this.build(frame);
       this.layout();
       this.onResize = () => this.layout();
       global.addEventListener("resize", this.onResize);
-
-      // The first frame is fetched at once, beside the data: the lesson's
-      // first part is its base part, "p" and the lesson number.
-      this.showFrame("p" + this.lessonNumber, 0);
-      this.busy = this.open(options.autoplay !== false);
+      this.busy = this.open(arrived, options.autoplay !== false);
     }
 
     // -- Building the view --
 
-    build() {
+    build(frame) {
       const root = el("div", "lw-player", {tabindex: "0", role: "region", "aria-label": "Lesson player"});
       const area = el("div", "lw-area");
       const stage = el("div", "lw-stage");
-      const frame = el("img", "lw-frame", {alt: "", elementtiming: "lw-frame", draggable: "false"});
+      frame.addEventListener("load", () => this.preloadNextFrame());
       const arrow = el("img", "lw-arrow", {alt: "", draggable: "false"});
       const pointer = el("img", "lw-pointer", {alt: "", draggable: "false"});
-      pointer.src = joinUrl(this.src, "pointer.png");
       const box = el("div", "lw-box", {role: "group", "aria-label": "Message Box"});
       const title = el("div", "lw-box-title");
       title.textContent = "Message Box";
@@ -259,18 +265,31 @@
 
     // -- Loading --
 
-    async open(autoplay) {
+    async open(frameArrived, autoplay) {
       try {
+        await frameArrived;
         this.course = await loadData(joinUrl(this.src, "course.js"), "course list");
         this.lesson = this.course.lessons.find((l) => l.number === this.lessonNumber);
         if (!this.lesson) throw new Error("The course has no lesson " + this.lessonNumber + ".");
         await this.loadPart(0);
+        await this.firstFramePainted();
         this.startPart(0);
         if (!autoplay) this.setPaused(true);
         this.started = true;
       } catch (error) {
         this.fail(error);
       }
+    }
+
+    // The first frame goes on screen alone, then its narration box follows,
+    // as the desktop player draws the frame before Run shows the box.
+    async firstFramePainted() {
+      try {
+        await this.view.frame.decode();
+      } catch (error) {
+        return; // no frame to wait for
+      }
+      await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
     }
 
     loadPart(index) {
@@ -365,6 +384,8 @@
     get event() { return this.part.events[this.eventIndex]; }
 
     startPart(index) {
+      // The pointer's picture waits until the first frame has been asked for.
+      if (!this.view.pointer.getAttribute("src")) this.view.pointer.src = joinUrl(this.src, "pointer.png");
       this.partIndex = index;
       this.pointer = {x: 0, y: 0};
       this.enterEvent(0);
@@ -388,7 +409,6 @@
         this.hideBox();
         this.startGlide();
       }
-      this.preloadFrame(index + 1);
       this.render();
     }
 
@@ -546,8 +566,12 @@
       img.hidden = false;
     }
 
-    preloadFrame(index) {
-      const e = this.part.events[index];
+    // Once a frame is on screen, the next event's frame is fetched, so the
+    // frame step finds it in the cache and never competes with the frame
+    // being shown.
+    preloadNextFrame() {
+      if (!this.part) return;
+      const e = this.part.events[this.eventIndex + 1];
       if (!e || e.frame < 0) return;
       const image = new Image();
       image.src = joinUrl(this.src, "frames/" + this.part.code + "/" + frameName(e.frame));

@@ -4,22 +4,13 @@
 const fs = require("fs");
 const os = require("os");
 const path = require("path");
-const puppeteer = require("puppeteer-core");
+const {launch} = require("./helpers-light.js");
 
-const CHROMIUM = process.env.LW_CHROMIUM || "/usr/bin/chromium";
 const EXPORT = process.env.LW_WEB_EXPORT;
 const SCORM_ZIP = process.env.LW_SCORM_ZIP;
 
 if (!EXPORT || !fs.existsSync(path.join(EXPORT, "index.html"))) {
   throw new Error("LW_WEB_EXPORT must name an exported course folder (CTest prepares one)");
-}
-
-function launch() {
-  return puppeteer.launch({
-    executablePath: CHROMIUM,
-    headless: true,
-    args: ["--no-sandbox", "--allow-file-access-from-files", "--disable-gpu", "--font-render-hinting=none"],
-  });
 }
 
 function fileUrl(file) {
