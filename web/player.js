@@ -24,12 +24,18 @@
     ["Enter, Space, Right", "NEXT (go on when a narration box is up)"],
     ["Left, Backspace", "back to the previous narration step"],
     ["R", "replay the current step"],
-    ["P", "pause or resume"],
+    ["P, Pause", "pause or resume"],
+    ["Page Down, Page Up", "next / previous part of the lesson"],
+    ["Home", "the current part from its start"],
     ["+ / -", "faster / slower (0.5x to 2x)"],
     ["S", "list of steps"],
     ["F1, ?", "these keys"],
     ["Escape", "close the list or this help"],
   ];
+
+  // A call the page made wrongly (an unknown part or step): its promise is
+  // rejected, and playback goes on.
+  class UsageError extends Error {}
 
   // ---- Data files ---------------------------------------------------------
 
@@ -183,8 +189,9 @@
       });
       this.build(frame);
       this.layout();
-      this.onResize = () => this.layout();
-      global.addEventListener("resize", this.onResize);
+      // The page may resize the element as well as the window.
+      this.resizeObserver = new ResizeObserver(() => this.layout());
+      this.resizeObserver.observe(this.view.area);
       this.busy = this.open(arrived, options.autoplay !== false);
     }
 
@@ -546,9 +553,15 @@
       return Number(part) - 1;
     }
 
+    // Moves happen one after another, each once the one before (and any part
+    // it loads) is done. A failed load stops playback with its message.
     run(action) {
-      this.busy = this.busy.then(action).catch((error) => this.fail(error));
-      return this.busy;
+      let usage = null;
+      this.busy = this.busy.then(action).catch((error) => {
+        if (error instanceof UsageError) usage = error;
+        else this.fail(error);
+      });
+      return this.busy.then(() => { if (usage) throw usage; });
     }
 
     // -- Showing --
@@ -630,7 +643,9 @@
       if (this.speed !== 1) parts.push(this.speed + "x");
       if (this.paused) parts.push("Paused");
       if (this.finished) parts.push("Lesson complete");
-      this.view.status.textContent = parts.join(" \u00b7 ");
+      // Set only when it changes: it is a live region, read out on change.
+      const text = parts.join(" \u00b7 ");
+      if (this.view.status.textContent !== text) this.view.status.textContent = text;
     }
 
     stepDetail() {
@@ -704,6 +719,7 @@
         if (!this.closeOverlay()) this.emit("close", {});
         return;
       }
+      if (!this.part) return; // nothing to control before the first part is in
       if (this.overlay) {
         if (key === "F1" || key === "?") { handled(); this.closeOverlay(); }
         return; // the overlay's own buttons take the other keys
@@ -723,6 +739,12 @@
         handled(); this.setSpeed(SPEEDS[Math.min(SPEEDS.indexOf(this.speed) + 1, SPEEDS.length - 1)]); return;
       case "-": case "_":
         handled(); this.setSpeed(SPEEDS[Math.max(SPEEDS.indexOf(this.speed) - 1, 0)]); return;
+      case "PageDown": case "PageUp": case "Home": {
+        handled();
+        const to = this.partIndex + (key === "PageDown" ? 1 : key === "PageUp" ? -1 : 0);
+        if (to >= 0 && to < this.lesson.parts.length) this.run(() => this.seek(to, 0, false));
+        return;
+      }
       case "s": case "S":
         handled(); this.run(() => this.showSteps()); return;
       case "F1": case "?":
@@ -782,11 +804,13 @@
     goTo(part, step) {
       return this.run(async () => {
         const index = this.partIndexOf(part);
-        if (index < 0 || index >= this.lesson.parts.length) throw new Error("The lesson has no part " + part + ".");
+        if (index < 0 || index >= this.lesson.parts.length) throw new UsageError("The lesson has no part " + part + ".");
         if (!this.parts[index]) await this.loadPart(index);
         const steps = this.parts[index].steps;
         const n = Number(step) || 0;
-        if (n < 0 || n > steps.length) throw new Error("Part " + this.lesson.parts[index] + " has no step " + step + ".");
+        if (!Number.isInteger(n) || n < 0 || n > steps.length) {
+          throw new UsageError("Part " + this.lesson.parts[index] + " has no step " + step + ".");
+        }
         return this.seek(index, n === 0 ? 0 : steps[n - 1].event, false);
       });
     }
@@ -832,7 +856,7 @@
 
     destroy() {
       this.cancelTimer();
-      global.removeEventListener("resize", this.onResize);
+      this.resizeObserver.disconnect();
       this.view.root.remove();
       EVENT_TYPES.forEach((type) => { this.listeners[type] = []; });
     }

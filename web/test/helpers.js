@@ -1,6 +1,7 @@
 // Shared set-up of the browser tests: the exported course under test, the
 // system's Chromium, and a player driven on its manual clock.
 "use strict";
+const assert = require("node:assert/strict");
 const fs = require("fs");
 const os = require("os");
 const path = require("path");
@@ -41,7 +42,9 @@ async function openLesson(page, lesson, folder) {
     }
     window.p.focus();
   }, lesson);
-  await page.waitForFunction(() => window.p.getState().part && window.p.getState().steps >= 0 && window.p.parts[0]);
+  // The lesson is open once its first part has started.
+  await page.evaluate(() => window.p.busy);
+  assert.ok(await page.evaluate(() => window.p.started), "the lesson did not start");
 }
 
 const state = (page) => page.evaluate(() => window.p.getState());

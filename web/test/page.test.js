@@ -162,3 +162,28 @@ test("the lesson list: a click shows the topics, Enter and a double click play, 
   assert.deepEqual(page.errors, []);
   await page.close();
 });
+
+test("the end of a lesson offers the next one", async () => {
+  const page = await newPage(browser);
+  await page.evaluateOnNewDocument(() => { window.lessonwrightClock = "manual"; });
+  await page.goto(fileUrl(path.join(EXPORT, "index.html")));
+  await page.waitForSelector("#lessons option");
+  await page.select("#lessons", await page.$eval("#lessons option:nth-child(14)", (n) => n.value));
+  await page.focus("#lessons");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => window.lessonwrightPlayer && window.lessonwrightPlayer.getState().part === "p14");
+  await page.evaluate(async () => {
+    const p = window.lessonwrightPlayer;
+    while (!p.getState().finished) {
+      if (p.getState().narration.visible) await p.next();
+      await p.advance(1000);
+    }
+  });
+  assert.equal(await page.$eval("#lesson-end", (n) => n.hidden), false);
+  assert.equal(await page.evaluate(() => document.activeElement.id), "next-lesson");
+  await page.keyboard.press("Enter");
+  await page.waitForFunction(() => window.lessonwrightPlayer.getState().part === "p15");
+  assert.equal(await page.$eval("#lesson-end", (n) => n.hidden), true);
+  assert.deepEqual(page.errors, []);
+  await page.close();
+});
