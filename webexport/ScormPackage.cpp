@@ -6,7 +6,6 @@
 
 #include <QDateTime>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -26,17 +25,6 @@ QStringList lessonTitles()
     return titles;
 }
 
-// Every file below dir, as sorted relative paths.
-QStringList filesBelow(const QString& dir)
-{
-    QStringList files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(dir).relativeFilePath(it.next());
-    files.sort();
-    return files;
-}
-
 QByteArray readFile(const QString& path)
 {
     QFile file(path);
@@ -52,7 +40,7 @@ void writeZip(const QString& dir, const QString& outZip)
         throw AppError(QStringLiteral("Cannot create file %1").arg(QDir::toNativeSeparators(outZip)));
     ZipWriter zip(file, QDateTime::currentDateTime());
     // The manifest first: some importers look for it there.
-    QStringList files = filesBelow(dir);
+    QStringList files = WebExport::filesBelow(dir);
     files.removeAll(QStringLiteral("imsmanifest.xml"));
     files.prepend(QStringLiteral("imsmanifest.xml"));
     for (const QString& name : files)
@@ -147,7 +135,7 @@ WebExport::Summary build(const QString& courseRoot, const QString& outZip, const
     const WebExport::Summary summary = WebExport::writeInto(courseRoot, dir.path(), progress);
     WebExport::writeFile(dir.filePath(QStringLiteral("scorm.js")), WebExport::builtInFile(QStringLiteral("scorm.js")));
     const QStringList titles = lessonTitles();
-    const QStringList shared = filesBelow(dir.path());
+    const QStringList shared = WebExport::filesBelow(dir.path());
     for (int i = 0; i < titles.size(); ++i)
         WebExport::writeFile(dir.filePath(launchPageName(i + 1)), launchPage(i + 1, titles.at(i)));
     WebExport::writeFile(dir.filePath(QStringLiteral("imsmanifest.xml")), manifest(titles, shared));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <QTemporaryDir>
 
@@ -42,6 +43,9 @@ Summary writeInto(const QString& courseRoot, const QString& dir, const Progress&
 // Writes bytes to path, creating the file's folder; AppError "Cannot write
 // file <path>" when that fails.
 void writeFile(const QString& path, const QByteArray& bytes);
+
+// Every file below dir, as sorted paths relative to it.
+QStringList filesBelow(const QString& dir);
 
 // The player's files as built into the program (":/web/<name>").
 QByteArray builtInFile(const QString& name);

@@ -60,6 +60,22 @@ quint32 ZipWriter::crc32(const QByteArray& bytes)
     return c ^ 0xFFFFFFFFu;
 }
 
+// The fields the local header and the central directory share, from the
+// version needed to the extra field's length.
+void ZipWriter::putEntryFields(QByteArray& out, const Entry& e) const
+{
+    put16(out, 10);          // version needed: 1.0, stored
+    put16(out, 0x0800);      // names are UTF-8
+    put16(out, 0);           // stored
+    put16(out, m_dosTime);
+    put16(out, m_dosDate);
+    put32(out, e.crc);
+    put32(out, e.size);      // compressed
+    put32(out, e.size);
+    put16(out, quint16(e.name.size()));
+    put16(out, 0);           // no extra field
+}
+
 void ZipWriter::write(const QByteArray& bytes)
 {
     if (m_written + bytes.size() > kZipLimit)
@@ -74,16 +90,7 @@ void ZipWriter::add(const QString& name, const QByteArray& bytes)
     Entry e{name.toUtf8(), crc32(bytes), quint32(bytes.size()), quint32(m_written)};
     QByteArray header;
     put32(header, 0x04034b50);
-    put16(header, 10);          // version needed: 1.0, stored
-    put16(header, 0x0800);      // names are UTF-8
-    put16(header, 0);           // stored
-    put16(header, m_dosTime);
-    put16(header, m_dosDate);
-    put32(header, e.crc);
-    put32(header, e.size);
-    put32(header, e.size);
-    put16(header, quint16(e.name.size()));
-    put16(header, 0);
+    putEntryFields(header, e);
     header.append(e.name);
     write(header);
     write(bytes);
@@ -97,16 +104,7 @@ void ZipWriter::finish()
     for (const Entry& e : m_entries) {
         put32(directory, 0x02014b50);
         put16(directory, 0x031E);   // made by: Unix, 3.0
-        put16(directory, 10);
-        put16(directory, 0x0800);
-        put16(directory, 0);
-        put16(directory, m_dosTime);
-        put16(directory, m_dosDate);
-        put32(directory, e.crc);
-        put32(directory, e.size);
-        put32(directory, e.size);
-        put16(directory, quint16(e.name.size()));
-        put16(directory, 0);        // extra
+        putEntryFields(directory, e);
         put16(directory, 0);        // comment
         put16(directory, 0);        // disk
         put16(directory, 0);        // internal attributes

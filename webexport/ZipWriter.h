@@ -32,6 +32,7 @@ private:
         quint32 offset = 0;
     };
 
+    void putEntryFields(QByteArray& out, const Entry& e) const;
     void write(const QByteArray& bytes);
 
     QIODevice& m_device;

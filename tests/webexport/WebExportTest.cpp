@@ -11,7 +11,6 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
@@ -33,16 +32,6 @@ DemoCourse::FrameSource smallFrames()
             sink(i, StandInFrames::encodeJpeg(image));
         }
     };
-}
-
-QStringList filesBelow(const QString& dir)
-{
-    QStringList files;
-    QDirIterator it(dir, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
-    while (it.hasNext())
-        files << QDir(dir).relativeFilePath(it.next());
-    files.sort();
-    return files;
 }
 
 class WebExportTest : public testing::Test {
@@ -123,14 +112,14 @@ TEST_F(WebExportTest, FailureLeavesNothingAtOut)
         {s_course, work.filePath("course"), "already exists"},
     };
     for (const auto& c : cases) {
-        const QStringList before = filesBelow(work.path());
+        const QStringList before = WebExport::filesBelow(work.path());
         try {
             WebExport::exportCourse(c.course, c.out);
             ADD_FAILURE() << "no error for " << c.out.toStdString();
         } catch (const AppError& e) {
             EXPECT_TRUE(e.message().contains(c.message)) << e.message().toStdString();
         }
-        EXPECT_EQ(filesBelow(work.path()), before);
+        EXPECT_EQ(WebExport::filesBelow(work.path()), before);
         EXPECT_EQ(QDir(work.path()).entryList(QDir::Hidden | QDir::AllEntries | QDir::NoDotAndDotDot), (QStringList{"course"}));
     }
 
