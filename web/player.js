@@ -172,7 +172,6 @@
       this.started = false;
       this.paused = false;
       this.finished = false;
-      this.failed = false;
       this.timer = null; // {fn, remaining} while paused or waiting to start
       this.busy = Promise.resolve();
 
@@ -296,7 +295,11 @@
       } catch (error) {
         return; // no frame to wait for
       }
-      await new Promise((resolve) => requestAnimationFrame(() => setTimeout(resolve, 0)));
+      // A page in a background tab gets no animation frames: it goes on anyway.
+      await new Promise((resolve) => {
+        requestAnimationFrame(() => setTimeout(resolve, 0));
+        setTimeout(resolve, 100);
+      });
     }
 
     loadPart(index) {
@@ -314,7 +317,6 @@
     fail(error) {
       this.clock.cancel();
       this.timer = null;
-      this.failed = true;
       this.phase = "stopped";
       this.view.message.textContent = error.message;
       this.view.message.hidden = false;
@@ -514,7 +516,6 @@
       eventIndex = Math.max(0, Math.min(eventIndex, events.length - 1));
       this.cancelTimer();
       this.view.message.hidden = true;
-      this.failed = false;
       this.finished = false;
       this.partIndex = partIndex;
       const before = events[eventIndex - 1];
