@@ -10,7 +10,7 @@
 #include "platform/HostPath.h"
 #include "platform/NViewLib.h"
 #include "platform/ScratchDir.h"
-#include "player/FrameShow.h"
+#include "platform/FrameShow.h"
 
 #include <QDir>
 #include <QFile>

@@ -83,9 +83,9 @@ void openBenchStore()
 
 void stopPlayer()
 {
-    simu_form->Timer1->setEnabled(false);
-    simu_form->Timer2->setEnabled(false);
-    simu_form->Timer2->setTag(0);
+    simu_form->engine().setTimers(false, false);
+    simu_form->engine().setFrameTimerTag(0);
+    simu_form->showEngineState();
 }
 
 // Resident memory of this process in bytes.
@@ -180,14 +180,14 @@ int startFrameSteps()
     BenchWindows::ensure();
     BenchWindows::takeErrors();
     openBenchStore();
-    simu_form->datlist = longMouseScript(3000);
-    simu_form->lsnlist.clear();
+    simu_form->engine().setEventScript(longMouseScript(3000));
+    simu_form->engine().setStepScript({});
     simu_form->showPlayer();
     stopPlayer();
     QCoreApplication::processEvents();
-    simu_form->state.lineindex = 0;
+    simu_form->engine().state().lineindex = 0;
     ProForm->Table1.first();
-    return int(simu_form->datlist.size()) - 1;
+    return int(simu_form->engine().eventScript().size()) - 1;
 }
 
 // Goal 1: one frame step as the frame timer runs it: next record, GR through
@@ -200,10 +200,10 @@ void frameSteps(benchmark::State& state, bool paint)
     DbfTable& table = ProForm->Table1;
     for (auto _ : state) {
         // Records 2..N in turn, like the decode floor.
-        if (table.recNo() >= table.recordCount() || simu_form->state.lineindex + 3 > lastLine) {
+        if (table.recNo() >= table.recordCount() || simu_form->engine().state().lineindex + 3 > lastLine) {
             state.PauseTiming();
             table.first();
-            simu_form->state.lineindex = 0;
+            simu_form->engine().state().lineindex = 0;
             state.ResumeTiming();
         }
         simu_form->NEXTFRAME();
@@ -241,9 +241,9 @@ void FrameStepVsDecode(benchmark::State& state)
     PairClock pair;
     size_t i = 0;
     for (auto _ : state) {
-        if (table.recNo() >= table.recordCount() || simu_form->state.lineindex + 3 > lastLine) {
+        if (table.recNo() >= table.recordCount() || simu_form->engine().state().lineindex + 3 > lastLine) {
             table.first();
-            simu_form->state.lineindex = 0;
+            simu_form->engine().state().lineindex = 0;
         }
         // The record the step moves to holds jpegs[recNo] (records count from 1).
         const QByteArray& jpeg = jpegs[size_t(table.recNo())];
@@ -299,8 +299,7 @@ void PlaybackMemory(benchmark::State& state)
     }
     state.SetLabel(part->code.toStdString());
     for (auto _ : state) {
-        Mainf->playlistbox->clear();
-        Mainf->playlistbox->addItem(part->code);
+        Mainf->setPlayQueue({part->code});
         // A base part is started by its lesson, a lettered one by its code.
         if (part->isBase())
             Mainf->runsimu(QString(), part->lesson - 1);
@@ -308,14 +307,14 @@ void PlaybackMemory(benchmark::State& state)
             Mainf->runsimu(part->code, 999);
         stopPlayer();
         QCoreApplication::processEvents();
-        const int lines = int(simu_form->datlist.size());
+        const int lines = int(simu_form->engine().eventScript().size());
         if (lines == 0) {
             state.SkipWithError("the part loader gave the player no event script");
             break;
         }
         int events = 1;
         qint64 after10 = -1;
-        while (simu_form->state.lineindex + 3 <= lines - 1) {
+        while (simu_form->engine().state().lineindex + 3 <= lines - 1) {
             simu_form->NEXTFRAME();
             QCoreApplication::processEvents();
             stopPlayer();
@@ -334,6 +333,55 @@ void PlaybackMemory(benchmark::State& state)
 }
 BENCHMARK(PlaybackMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 
+// Going to a step of the longest part (p20b, in lesson 20's queue) at its
+// start, middle and end, against one frame step of the same part, both
+// timed side by side in one loop. A go-to decodes one frame; the state
+// before it comes from the scripts.
+void SeekVsFrameStep(benchmark::State& state)
+{
+    if (!enterCourse(state))
+        return;
+    BenchWindows::ensure();
+    BenchWindows::takeErrors();
+    const Catalogue::PartEntry* part = longestPart();
+    const QStringList queue = Catalogue::partCodes(part->lesson - 1);
+    const int partIndex = int(queue.indexOf(part->code));
+    Mainf->setPlayQueue(queue);
+    Mainf->runsimu(part->code, 999);
+    stopPlayer();
+    QCoreApplication::processEvents();
+    PlaybackEngine& engine = simu_form->engine();
+    const int events = engine.eventCount();
+    const int targets[] = {1, events / 2, events - 1};
+    engine.goToEvent(partIndex, 0); // reads the part's narration once
+    PairClock pair;
+    size_t i = 0;
+    for (auto _ : state) {
+        const int target = targets[i % 3];
+        const bool oursFirst = (i++ & 1) == 0;
+        for (const bool ours : {oursFirst, !oursFirst}) {
+            // The frame step starts from the event before the target, so
+            // both show the same record.
+            if (!ours)
+                engine.goToEvent(partIndex, target - 1);
+            pair.begin();
+            if (ours)
+                engine.goToEvent(partIndex, target);
+            else
+                simu_form->NEXTFRAME();
+            simu_form->showEngineState();
+            QCoreApplication::processEvents();
+            pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
+            stopPlayer();
+        }
+    }
+    pair.report(state);
+    simu_form->Close1Click();
+    QDir::setCurrent(QDir::tempPath());
+    reportErrors(state);
+}
+BENCHMARK(SeekVsFrameStep);
+
 // Goal 7: 50 pointer ticks on the real 200 ms timer, then the frame step on
 // the real 1000 ms timer, timed from outside.
 void Rhythm(benchmark::State& state)
@@ -342,8 +390,8 @@ void Rhythm(benchmark::State& state)
     BenchWindows::takeErrors();
     openBenchStore();
     // 985 pixels to the right: 49 steps of 20 and the final jump.
-    simu_form->datlist = eventScript({mouseLine(0, 985, 100), keyLine(1), keyLine(2)});
-    simu_form->lsnlist.clear();
+    simu_form->engine().setEventScript(eventScript({mouseLine(0, 985, 100), keyLine(1), keyLine(2)}));
+    simu_form->engine().setStepScript({});
     simu_form->showPlayer();
     stopPlayer();
     QCoreApplication::processEvents();

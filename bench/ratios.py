@@ -86,6 +86,7 @@ def main():
     # frame; the separate benchmarks follow for information.
     lines.append(pair_line("1 frame step / TurboJPEG decode", counters, "FrameStepVsDecode", 1.25))
     lines.append(pair_line("2 scratch round trip / decode from memory", counters, "ScratchVsMemory", 1.08))
+    lines.append(pair_line("10 go to an event of the longest part / frame step", counters, "SeekVsFrameStep", 1.5))
     lines.append(ratio_line("  (info, separate runs) frame step / TurboJPEG", cpu, real, "FrameStep",
                             "TurboJpegDecode", 1.0e9).replace(", goal <= 1000000000.0, ok", ""))
     lines.append(ratio_line("  (info, separate runs) frame step without its repaint / TurboJPEG", cpu, real,

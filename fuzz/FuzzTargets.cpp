@@ -6,10 +6,10 @@
 #include "platform/DbfTable.h"
 #include "platform/NViewLib.h"
 #include "platform/ScratchDir.h"
-#include "player/EventLine.h"
-#include "player/NarrationPass.h"
-#include "player/PlayerState.h"
-#include "player/PlayerText.h"
+#include "playback/EventLine.h"
+#include "playback/NarrationPass.h"
+#include "playback/PlayerState.h"
+#include "playback/PlayerText.h"
 
 #include <QDir>
 #include <QFile>

@@ -57,6 +57,7 @@ AppWindows::AppWindows()
     if (!noneExist())
         throw std::logic_error("the program's windows exist already");
     m_slots = std::make_unique<Slots>();
+    simu_form->setAboutBox(AboutBox);
 }
 
 AppWindows::~AppWindows() = default;

@@ -3,6 +3,7 @@
 #include "launcher/MessageBoxPresenter.h"
 #include "launcher/menuunit_.h"
 #include "platform/ErrorPresenter.h"
+#include "platform/QuitOnSignals.h"
 #include "platform/ScratchDir.h"
 
 #include <QApplication>
@@ -36,6 +37,8 @@ int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     ScratchDir::Session scratch;
+    // Asked to stop, the program unwinds and the scratch folder goes too.
+    const QuitOnSignals quitOnSignals;
     MessageBoxPresenter::install();
     app.setWindowIcon(QIcon(QPixmap::fromImage(Artwork::programIcon())));
 

@@ -3,7 +3,8 @@
 #include "content/Catalogue.h"
 #include "launcher/Artwork.h"
 #include "launcher/LessonBrowser.h"
-#include "launcher/PartLoader.h"
+#include "playback/PartLoader.h"
+#include "player/proj10.h"
 #include "launcher/Prompter.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ProgramStarter.h"
@@ -294,10 +295,8 @@ void TMainf::applyGuide(HowToRunGuide::Event event)
 {
     const HowToRunGuide::Outcome out = HowToRunGuide::apply(Tag, playlistbox->isVisibleTo(this), event);
     Tag = out.state;
-    if (out.lines) {
-        playlistbox->clear();
-        playlistbox->addItems(*out.lines);
-    }
+    if (out.lines)
+        setPlayQueue(*out.lines);
     if (out.showBesideLessons) {
         playlistbox->move(playlistbox->x(), HowToRunGuide::PromptTop);
         playlistbox->show();
@@ -316,12 +315,22 @@ void TMainf::ListBox2Click()
 
 void TMainf::ListBox2DblClick()
 {
-    playlistbox->clear();
+    setPlayQueue({});
     const int row = selectedLessonRow();
     if (row < 0)
         return;
-    playlistbox->addItems(Catalogue::partCodes(row));
+    setPlayQueue(Catalogue::partCodes(row));
     runsimu(ListBox2->item(row)->text(), row);
+}
+
+void TMainf::setPlayQueue(const QStringList& lines)
+{
+    // The guide's prompt lines share the list with the queued codes and
+    // replace them, so the player's chaining sees them too.
+    playlistbox->clear();
+    playlistbox->addItems(lines);
+    if (simu_form != nullptr)
+        simu_form->engine().setQueue(lines);
 }
 
 void TMainf::ListBox2MouseMove()

@@ -37,6 +37,8 @@ public:
 
     // Part loader: loads and starts the part chosen by code text or lesson index.
     virtual void runsimu(const QString& codeText, int lessonIndex);
+    // Fills the play queue (the hidden list and the player's engine).
+    void setPlayQueue(const QStringList& lines);
 
     // Where FormShow reads the screen width; tests pretend other screens.
     void setScreenWidthSource(std::function<int()> source) { m_screenWidth = std::move(source); }

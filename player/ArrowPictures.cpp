@@ -19,6 +19,11 @@ QSize size(Arrow arrow)
         return {46, 56};
     case Arrow::Up:
         return {48, 56};
+    case Arrow::NorthWest:
+    case Arrow::SouthWest:
+    case Arrow::SouthEast:
+    case Arrow::NorthEast:
+        return {48, 48};
     }
     return {};
 }
@@ -51,6 +56,34 @@ QImage rightArrow(int w, int h)
     return img;
 }
 
+// An arrow pointing to the bottom-right corner of an n x n square, in the
+// straight arrows' style: a shaft along the diagonal and a head whose tip is
+// one pixel inside the corner, so the corner pixels stay ground.
+QImage southEastArrow(int n)
+{
+    QImage img(n, n, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    const int tip = n - 2;
+    const int head = (n * 5) / 12;        // the head's legs
+    const int base = tip - head / 2;       // the head's base meets the shaft here
+    const int shaft = n / 12;              // half the shaft's width, per axis
+    const QPolygon shape({
+        {1 + 2 * shaft, 1},
+        {base + shaft, base - shaft},
+        {tip, tip - head},
+        {tip, tip},
+        {tip - head, tip},
+        {base - shaft, base + shaft},
+        {1, 1 + 2 * shaft},
+    });
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(255, 0, 0));
+    p.drawPolygon(shape);
+    return img;
+}
+
 } // namespace
 
 QImage picture(Arrow arrow)
@@ -65,6 +98,14 @@ QImage picture(Arrow arrow)
         return rightArrow(s.height(), s.width()).transformed(QTransform().rotate(90));
     case Arrow::Up:
         return rightArrow(s.height(), s.width()).transformed(QTransform().rotate(-90));
+    case Arrow::SouthEast:
+        return southEastArrow(s.width());
+    case Arrow::SouthWest:
+        return southEastArrow(s.width()).mirrored(true, false);
+    case Arrow::NorthEast:
+        return southEastArrow(s.width()).mirrored(false, true);
+    case Arrow::NorthWest:
+        return southEastArrow(s.width()).mirrored(true, true);
     }
     return {};
 }

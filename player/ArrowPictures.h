@@ -1,12 +1,12 @@
 #pragma once
 
-#include "player/NarrationPass.h"
+#include "playback/NarrationPass.h"
 
 #include <QImage>
 #include <QSize>
 
-// The four built-in arrow pictures: a solid red arrow with a one-pixel black
-// outline on a white ground. The ground is the colour of the bottom-left
+// The built-in arrow pictures, four straight and four diagonal: a solid red
+// arrow with a one-pixel black outline on a white ground. The ground is the colour of the bottom-left
 // pixel, which a transparent image leaves undrawn.
 namespace ArrowPictures {
 

@@ -17,12 +17,12 @@ TProForm& lessonStore()
 
 void PlayerPartTarget::setEventScript(const QStringList& lines)
 {
-    m_player.datlist = lines;
+    m_player.engine().setEventScript(lines);
 }
 
 void PlayerPartTarget::setStepScript(const QStringList& lines)
 {
-    m_player.lsnlist = lines;
+    m_player.engine().setStepScript(lines);
 }
 
 DbfTable& PlayerPartTarget::frameStore()
@@ -32,7 +32,8 @@ DbfTable& PlayerPartTarget::frameStore()
 
 void PlayerPartTarget::setCurrentPartCode(const QString& code)
 {
-    lessonStore().setWindowTitle(code);
+    lessonStore();
+    m_player.engine().setCurrentPartCode(code);
 }
 
 void PlayerPartTarget::showPlayer()

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "launcher/PartLoader.h"
+#include "playback/PartLoader.h"
 
 class Tsimu_form;
 

@@ -1,44 +1,33 @@
 #include "player/proj10.h"
 
 #include "content/ScriptLibrary.h"
-#include "launcher/about.h"
-#include "launcher/menuunit_.h"
 #include "platform/AppError.h"
+#include "platform/FrameShow.h"
 #include "platform/HandlerGuard.h"
 #include "platform/PointerControl.h"
 #include "player/ArrowPictures.h"
 #include "player/BevelPanel.h"
-#include "player/EventLine.h"
-#include "player/FrameOrigin.h"
-#include "player/FrameShow.h"
 #include "player/ImageBox.h"
-#include "player/NarrationPass.h"
-#include "player/PlayQueue.h"
 #include "player/PlayerPartTarget.h"
 #include "player/PlayerTimer.h"
-#include "player/PointerMotion.h"
 #include "player/showm.h"
 #include "store/Unit1.h"
 
 #include <QCloseEvent>
+#include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
+
+#include <map>
 
 Tsimu_form* simu_form = nullptr;
 
 namespace {
 
 const QString kWebAddress = QStringLiteral("www.korvane-publishing.example");
-const QString kOn = QStringLiteral("ON");
-const QString kDone = QStringLiteral("Done");
-
-// The chaining passes a lesson index that selects no lesson, so that the
-// code alone chooses the part.
-constexpr int kNoLesson = 999;
 
 QRect screenGeometry()
 {
@@ -46,68 +35,7 @@ QRect screenGeometry()
     return screen != nullptr ? screen->geometry() : QRect(0, 0, 1024, 768);
 }
 
-// Puts what the narration pass reads onto the narration box and the arrow.
-// The text is collected and given to the box once the pass is over, so the
-// box lays it out once instead of once per line.
-class WindowNarrationView : public NarrationPass::View {
-public:
-    explicit WindowNarrationView(Tsimu_form& player)
-        : m_player(player)
-    {
-    }
-
-    void clearText() override
-    {
-        m_lines.clear();
-        m_textChanged = true;
-    }
-    void appendText(const QString& line) override
-    {
-        m_lines << line;
-        m_textChanged = true;
-    }
-    // Called when the pass is over, also when it failed part-way: the box
-    // then holds what was read, as it would have line by line.
-    void commitText()
-    {
-        // Most frame steps read no step and leave an empty box empty.
-        if (m_textChanged && m_lines != popupform->lines())
-            popupform->setLines(m_lines);
-        m_textChanged = false;
-    }
-    void setBoxLeft(int left) override { popupform->move(left, popupform->y()); }
-    void setBoxTop(int top) override { popupform->move(popupform->x(), top); }
-    void setArrowTop(int top) override { m_player.Image2->move(m_player.Image2->x(), top); }
-    void setArrowLeft(int left) override { m_player.Image2->move(left, m_player.Image2->y()); }
-
-    void copyArrowPicture(NarrationPass::Arrow arrow) override
-    {
-        const ImageBox* source = nullptr;
-        switch (arrow) {
-        case NarrationPass::Arrow::Right:
-            source = m_player.r1r;
-            break;
-        case NarrationPass::Arrow::Left:
-            source = m_player.l1r;
-            break;
-        case NarrationPass::Arrow::Down:
-            source = m_player.d1r;
-            break;
-        case NarrationPass::Arrow::Up:
-            source = m_player.u1r;
-            break;
-        }
-        if (source != nullptr)
-            m_player.Image2->setPicture(source->picture());
-    }
-
-private:
-    Tsimu_form& m_player;
-    QStringList m_lines;
-    bool m_textChanged = false;
-};
-
-ImageBox* builtInArrow(QWidget* parent, NarrationPass::Arrow arrow)
+ImageBox* makeBuiltInArrow(QWidget* parent, NarrationPass::Arrow arrow)
 {
     auto* box = new ImageBox(parent);
     box->setAutoSize(true);
@@ -121,11 +49,15 @@ ImageBox* builtInArrow(QWidget* parent, NarrationPass::Arrow arrow)
 
 Tsimu_form::Tsimu_form(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint)
-    , datlist(ScriptLibrary::lines(QStringLiteral("proj10"), QStringLiteral("ListBox23")))
-    , lsnlist(ScriptLibrary::lines(QStringLiteral("proj10"), QStringLiteral("ListBox24")))
     , m_partTarget(std::make_unique<PlayerPartTarget>(*this))
 {
     setWindowTitle(QStringLiteral("Lessonwright - Korvane Publishing Inc. - ") + kWebAddress);
+    m_engine.setView(this);
+    // Until a part is loaded the player holds a real part's scripts.
+    m_engine.setEventScript(ScriptLibrary::lines(QStringLiteral("proj10"), QStringLiteral("ListBox23")));
+    m_engine.setStepScript(ScriptLibrary::lines(QStringLiteral("proj10"), QStringLiteral("ListBox24")));
+    if (ProForm != nullptr)
+        m_engine.setFrameStore(&ProForm->Table1, &ProForm->Table1GR);
 
     QMenuBar* menu = menuBar();
     save1 = menu->addAction(QStringLiteral("Run"));
@@ -146,10 +78,10 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     Image1->setGround(Panel1->color());
     Panel1->setFillWidget(Image1);
 
-    l1r = builtInArrow(Panel1, NarrationPass::Arrow::Left);
-    r1r = builtInArrow(Panel1, NarrationPass::Arrow::Right);
-    d1r = builtInArrow(Panel1, NarrationPass::Arrow::Down);
-    u1r = builtInArrow(Panel1, NarrationPass::Arrow::Up);
+    l1r = makeBuiltInArrow(Panel1, NarrationPass::Arrow::Left);
+    r1r = makeBuiltInArrow(Panel1, NarrationPass::Arrow::Right);
+    d1r = makeBuiltInArrow(Panel1, NarrationPass::Arrow::Down);
+    u1r = makeBuiltInArrow(Panel1, NarrationPass::Arrow::Up);
 
     Image2 = new ImageBox(Panel1);
     Image2->setAutoSize(true);
@@ -201,16 +133,94 @@ void Tsimu_form::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
+template <typename Step>
+void Tsimu_form::engineStep(Step&& step)
+{
+    guarded([&] {
+        try {
+            step();
+        } catch (...) {
+            // What the step did before it failed stays, and is shown.
+            showEngineState();
+            throw;
+        }
+        showEngineState();
+    });
+}
+
+void Tsimu_form::showEngineState()
+{
+    Timer1->setEnabled(m_engine.pointerTimerOn());
+    Timer2->setEnabled(m_engine.frameTimerOn());
+    Timer2->setTag(m_engine.frameTimerTag());
+    Label1->setText(m_engine.screen().status);
+    syncArrow();
+    if (popupform == nullptr)
+        return;
+    const PlaybackEngine::NarrationBox& box = m_engine.screen().box;
+    // Most frame steps read no step and leave an empty box empty.
+    if (box.lines != popupform->lines())
+        popupform->setLines(box.lines);
+    const QPoint place(box.left.value_or(popupform->x()), box.top.value_or(popupform->y()));
+    if (place != popupform->pos())
+        popupform->move(place);
+    if (!box.visible) {
+        popupform->hide();
+        return;
+    }
+    if (box.shows == m_boxShows && popupform->isVisible())
+        return;
+    m_boxShows = box.shows;
+    popupform->show();
+    popupform->raise();
+    popupform->activateWindow();
+}
+
+void Tsimu_form::syncArrow()
+{
+    const PlaybackEngine::Arrow& arrow = m_engine.screen().arrow;
+    if (arrow.picture) {
+        const QImage& picture = builtInArrow(*arrow.picture);
+        if (Image2->picture().cacheKey() != picture.cacheKey())
+            Image2->setPicture(picture);
+    }
+    if (Image2->pos() != QPoint(arrow.left, arrow.top))
+        Image2->move(arrow.left, arrow.top);
+    if (Image2->isVisible() != arrow.visible)
+        Image2->setVisible(arrow.visible);
+}
+
+const QImage& Tsimu_form::builtInArrow(NarrationPass::Arrow arrow) const
+{
+    switch (arrow) {
+    case NarrationPass::Arrow::Right:
+        return r1r->picture();
+    case NarrationPass::Arrow::Left:
+        return l1r->picture();
+    case NarrationPass::Arrow::Down:
+        return d1r->picture();
+    case NarrationPass::Arrow::Up:
+        return u1r->picture();
+    default:
+        break;
+    }
+    // The diagonal pictures are drawn once, when first needed.
+    static const std::map<NarrationPass::Arrow, QImage> diagonal = {
+        {NarrationPass::Arrow::NorthWest, ArrowPictures::picture(NarrationPass::Arrow::NorthWest)},
+        {NarrationPass::Arrow::SouthWest, ArrowPictures::picture(NarrationPass::Arrow::SouthWest)},
+        {NarrationPass::Arrow::SouthEast, ArrowPictures::picture(NarrationPass::Arrow::SouthEast)},
+        {NarrationPass::Arrow::NorthEast, ArrowPictures::picture(NarrationPass::Arrow::NorthEast)},
+    };
+    return diagonal.at(arrow);
+}
+
 void Tsimu_form::FormShow()
 {
     guarded([&] {
         const QRect screen = screenGeometry();
         move(screen.topLeft());
         resize(screen.size());
-        if (ProForm == nullptr || !ProForm->Table1.isOpen())
-            return;
-        ProForm->Table1.first();
-        showCurrentFrame();
+        m_engine.showFirstFrame();
     });
 }
 
@@ -223,8 +233,8 @@ void Tsimu_form::FormClose()
         m_pointerImage->hide();
         // However the player is closed (menu or window manager), playback
         // stops: closing the narration box above has just enabled Timer1.
-        Timer1->setEnabled(false);
-        Timer2->setEnabled(false);
+        m_engine.stop();
+        showEngineState();
     });
 }
 
@@ -241,15 +251,10 @@ void Tsimu_form::showPlayer()
     activateWindow();
     // A part started while the player is showing (the next queued part)
     // starts on its own first frame, not on the last one of the part before.
-    guarded([&] {
-        if (ProForm == nullptr || !ProForm->Table1.isOpen())
-            return;
-        ProForm->Table1.first();
-        showCurrentFrame();
-    });
+    guarded([&] { m_engine.showFirstFrame(); });
 }
 
-void Tsimu_form::showCurrentFrame()
+void Tsimu_form::showFrame(const TableField& gr)
 {
     // The frame on screen lends its pixels to the next one, so only one
     // frame is ever held and the decoder writes into memory that is already
@@ -259,7 +264,7 @@ void Tsimu_form::showCurrentFrame()
     *framebmp = QImage();
     try {
         FrameShow::show(
-            ProForm->Table1GR,
+            gr,
             [this](std::unique_ptr<QImage> decoded) {
                 *framebmp = decoded ? std::move(*decoded) : QImage();
                 Image1->setPicture(*framebmp);
@@ -276,73 +281,29 @@ void Tsimu_form::showCurrentFrame()
     }
 }
 
-void Tsimu_form::movePointer(int x, int y)
+void Tsimu_form::movePointer(const QPoint& screen)
 {
-    PointerControl::SetCursorPos(x, y);
+    PointerControl::SetCursorPos(screen.x(), screen.y());
     if (PointerControl::canMove())
         return;
-    m_pointerImage->move(x, y - state.menuoffset);
+    m_pointerImage->move(screen.x(), screen.y() - m_engine.state().menuoffset);
     m_pointerImage->show();
     m_pointerImage->raise();
 }
 
-const QString& Tsimu_form::lineAt(int index) const
+void Tsimu_form::currentPartCodeChanged(const QString& code)
 {
-    if (index < 0 || index >= datlist.size())
-        throw AppError(QStringLiteral("List index out of bounds (%1)").arg(index));
-    return datlist.at(index);
-}
-
-void Tsimu_form::runNarration(bool frameForm)
-{
-    WindowNarrationView view(*this);
-    try {
-        NarrationPass::run(frameForm ? NarrationPass::Form::Frame : NarrationPass::Form::Run,
-                           lsnlist, state, view);
-    } catch (...) {
-        view.commitText();
-        throw;
-    }
-    view.commitText();
-    if (frameForm)
-        Image2->setVisible(state.arrowstate == kOn);
-    if (state.stepstate != kDone) {
-        popupform->hide();
-        return;
-    }
-    popupform->show();
-    popupform->raise();
-    popupform->activateWindow();
-    if (frameForm) {
-        Timer1->setEnabled(false);
-        Timer2->setTag(kNarrationPause);
-    }
+    if (ProForm != nullptr)
+        ProForm->setWindowTitle(code);
 }
 
 void Tsimu_form::save1Click()
 {
-    guarded([&] {
-        popupform->hide();
+    engineStep([&] {
         Minimiz1->setEnabled(false);
-        state.menuoffset = screenGeometry().height() - Panel1->height();
-        const QPoint origin = FrameOrigin::origin(Image1->geometry(), state.menuoffset);
-        state.originx = origin.x();
-        state.originy = origin.y();
-        state.curx = state.originx;
-        state.cury = state.originy;
-        movePointer(state.curx, state.cury);
-        state.lineindex = 0;
-        state.curline = lineAt(0);
-        state.screennum = EventLine::eventNumber(state.curline);
-        // Run reads the step for event 0 without its arrow lines and leaves
-        // the arrow as the last frame step placed it.
-        runNarration(false);
-        // Every shipped part begins with a mouse event, so the line is not
-        // checked first; a key line fails the conversion and the pointer
-        // stays put.
-        PointerMotion::setUpTarget(state, state.curline);
-        if (!popupform->isVisible())
-            Timer1->setEnabled(true);
+        const int menuoffset = screenGeometry().height() - Panel1->height();
+        m_engine.setMapping(ScreenMapping::centredIn(Image1->geometry(), menuoffset));
+        m_engine.run();
     });
 }
 
@@ -350,10 +311,11 @@ void Tsimu_form::Close1Click()
 {
     guarded([&] {
         close();
-        popupform->close();
+        if (popupform != nullptr)
+            popupform->close();
         // Last, because closing the narration box enables Timer1.
-        Timer1->setEnabled(false);
-        Timer2->setEnabled(false);
+        m_engine.stop();
+        showEngineState();
     });
 }
 
@@ -367,82 +329,35 @@ void Tsimu_form::me1Click()
     guarded([&] {
         // Modal, but playback goes on: the timers keep ticking in the
         // about box's event loop.
-        if (AboutBox != nullptr)
-            AboutBox->exec();
+        if (m_aboutBox != nullptr)
+            m_aboutBox->exec();
     });
 }
 
 void Tsimu_form::Timer1Timer()
 {
-    guarded([&] {
-        const bool arrived = PointerMotion::tick(state, [this](int x, int y) { movePointer(x, y); });
-        if (!arrived)
-            return;
-        Timer1->setEnabled(false);
-        Timer2->setEnabled(true);
-    });
+    engineStep([&] { m_engine.pointerTick(); });
 }
 
 void Tsimu_form::NEXTFRAME()
 {
-    state.lineindex += 3;
-    if (state.lineindex > datlist.size() - 1) {
-        endOfPart();
-        return;
-    }
-    ProForm->Table1.next();
-    showCurrentFrame();
-    state.curline = lineAt(state.lineindex);
-    state.screennum = EventLine::eventNumber(state.curline);
-    Label1->setText(QString::number(ProForm->Table1.recNo()));
-    // A key line keeps the last target: the pointer is already on it, so the
-    // next tick jumps in place.
-    if (EventLine::isMouse(state.curline))
-        PointerMotion::setUpTarget(state, state.curline);
-    runNarration(true);
+    m_engine.frameStep();
 }
 
 void Tsimu_form::Timer2Timer()
 {
-    guarded([&] {
-        NEXTFRAME();
-        if (state.lineindex <= datlist.size() - 1) {
-            if (Timer2->tag() == kNarrationPause) {
-                Timer2->setTag(0);
-            } else if (!popupform->isVisible()) {
-                Timer1->setEnabled(true);
-            }
-            // Otherwise a part chained in by this step showed its first
-            // narration box: the pointer waits for NEXT, as it does for a
-            // part started from the launcher.
-            Timer2->setEnabled(false);
-            return;
-        }
-        // The part ended and the first attempt started nothing (its code may
-        // have been a base part, which chaining cannot start): try once more
-        // from the code it left as current.
-        chainToNextPart();
-    });
+    // A failing frame step shows its error box from inside this handler, so
+    // Timer2 does not fire again until the learner has closed the box:
+    // playback waits while the message is read.
+    engineStep([&] { m_engine.frameTimer(); });
 }
 
-void Tsimu_form::endOfPart()
+void Tsimu_form::narrationNext()
 {
-    Timer1->setEnabled(false);
-    Timer2->setEnabled(false);
-    Label1->setText(QStringLiteral("Done....."));
-    chainToNextPart();
+    engineStep([&] { m_engine.next(); });
 }
 
-void Tsimu_form::chainToNextPart()
+void Tsimu_form::narrationClosed()
 {
-    if (Mainf == nullptr || Mainf->playlistbox == nullptr || ProForm == nullptr)
-        return;
-    QStringList queue;
-    for (int i = 0; i < Mainf->playlistbox->count(); ++i)
-        queue << Mainf->playlistbox->item(i)->text();
-    const std::optional<QString> next = PlayQueue::successor(queue, ProForm->windowTitle());
-    if (!next)
-        return;
-    Mainf->runsimu(*next, kNoLesson);
-    ProForm->setWindowTitle(*next);
+    engineStep([&] { m_engine.narrationClosed(); });
 }

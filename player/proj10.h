@@ -1,6 +1,6 @@
 #pragma once
 
-#include "player/PlayerState.h"
+#include "playback/PlaybackEngine.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -13,15 +13,16 @@ class ImageBox;
 class PlayerPartTarget;
 class PlayerTimer;
 class QAction;
+class QDialog;
 class QLabel;
 
-// The full-screen player: shows a part's frames one after another, glides the
-// pointer to each recorded mouse event and shows the narration box with its
-// arrow. Two timers alternate: Timer1 moves the pointer, Timer2 a second
-// after it arrived shows the next frame. The windows it works with are
-// reached through their global instances (ProForm's Table1 and caption,
-// Mainf's play queue, popupform, AboutBox).
-class Tsimu_form : public QMainWindow {
+// The full-screen player: the view of the playback engine. Its handlers do
+// their steps by calling the engine and then show what the engine says is
+// on screen: the frame, the pointer, the narration box and the arrow. Its
+// two timers tick the engine (Timer1 the pointer, Timer2 the frame a second
+// after the pointer arrived) and are switched as the engine says. It reads
+// frames through ProForm's Table1 and shows the narration box popupform.
+class Tsimu_form : public QMainWindow, private PlaybackEngine::View {
     Q_OBJECT
 public:
     explicit Tsimu_form(QWidget* parent = nullptr);
@@ -43,11 +44,21 @@ public:
     // and draws the first record of the part just opened.
     void showPlayer();
 
-    // The event and step scripts of the current part.
-    QStringList datlist;
-    QStringList lsnlist;
+    // The playthrough: queue, part, scripts, event, pointer and narration.
+    PlaybackEngine& engine() { return m_engine; }
+    const PlaybackEngine& engine() const { return m_engine; }
 
-    PlayerState state;
+    // The publisher entry shows this box (the launcher's about box).
+    void setAboutBox(QDialog* box) { m_aboutBox = box; }
+
+    // NEXT and closing in the narration box.
+    void narrationNext();
+    void narrationClosed();
+
+    // Shows what the engine says is on screen: timers, narration box,
+    // arrow and status. Every handler ends with it, also when it failed.
+    void showEngineState();
+
     std::unique_ptr<QImage> framebmp; // the one frame on screen
 
     QAction* save1 = nullptr;
@@ -66,7 +77,7 @@ public:
     PlayerTimer* Timer2 = nullptr;
 
     // The narration pause mark in Timer2's tag: the frame step showed the box.
-    static constexpr int kNarrationPause = 109;
+    static constexpr int kNarrationPause = PlaybackEngine::kNarrationPause;
 
     // Where the pointer is drawn when the platform does not let a program
     // move the real one.
@@ -80,15 +91,21 @@ private:
     void FormCreate();
     void FormShow();
     void FormClose();
-    void showCurrentFrame();
-    void movePointer(int x, int y);
-    void runNarration(bool frameForm);
-    void endOfPart();
-    void chainToNextPart();
-    const QString& lineAt(int index) const;
+    template <typename Step>
+    void engineStep(Step&& step);
+    void syncArrow();
+    const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
 
+    // What the engine asks of its view.
+    void showFrame(const TableField& gr) override;
+    void movePointer(const QPoint& screen) override;
+    void currentPartCodeChanged(const QString& code) override;
+
+    PlaybackEngine m_engine;
     std::unique_ptr<PlayerPartTarget> m_partTarget;
     ImageBox* m_pointerImage = nullptr;
+    QDialog* m_aboutBox = nullptr;
+    int m_boxShows = 0; // the engine's count of box showings last shown
 };
 
 extern Tsimu_form* simu_form;

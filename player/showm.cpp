@@ -1,9 +1,7 @@
 #include "player/showm.h"
 
 #include "platform/HandlerGuard.h"
-#include "player/PlayerTimer.h"
 #include "player/proj10.h"
-#include "store/Unit1.h"
 
 #include <QCloseEvent>
 #include <QKeyEvent>
@@ -58,8 +56,9 @@ void Tpopupform::NBClick()
 {
     guarded([&] {
         hide();
-        if (ProForm != nullptr && !ProForm->Table1.eof() && simu_form != nullptr)
-            simu_form->Timer1->setEnabled(true);
+        // The pointer moves on unless the frame store has run out.
+        if (simu_form != nullptr)
+            simu_form->narrationNext();
     });
 }
 
@@ -67,7 +66,7 @@ void Tpopupform::FormClose()
 {
     guarded([&] {
         if (simu_form != nullptr)
-            simu_form->Timer1->setEnabled(true);
+            simu_form->narrationClosed();
     });
 }
 

@@ -2,7 +2,7 @@
 
 #include "platform/DbfTable.h"
 #include "platform/TableField.h"
-#include "player/FrameShow.h"
+#include "platform/FrameShow.h"
 
 namespace FrameStore {
 

@@ -1,7 +1,9 @@
 #include "store/LessonTableBuilder.h"
 
 #include "platform/DbfTable.h"
+#include "platform/AppError.h"
 #include "platform/HostPath.h"
+#include "platform/NViewLib.h"
 #include "platform/TableField.h"
 #include "store/FrameStore.h"
 
@@ -70,6 +72,24 @@ private:
     bool m_posted = false;
 };
 
+// Decodes every frame before the first is posted: a text file or a damaged
+// picture named "*.jpg" would otherwise become a blank frame in the lesson,
+// and the frames posted before it could not be taken back.
+void refuseUnreadableFrames(const QString& directory, const QStringList& names)
+{
+    QImage recycled;
+    for (const QString& name : names) {
+        const QString path = joined(directory, name);
+        QFile file(path);
+        std::unique_ptr<QImage> image;
+        if (file.open(QIODevice::ReadOnly))
+            image = NViewLibDecode(file.readAll(), std::move(recycled));
+        if (!image)
+            throw AppError(LessonTableBuilder::unreadableFrameMessage(path));
+        recycled = std::move(*image);
+    }
+}
+
 class FileRemover {
 public:
     explicit FileRemover(const QString& path)
@@ -126,19 +146,38 @@ void LessonTableBuilder::openStore(const QString& directory)
     FrameStore::open(m_table, directory);
 }
 
+QString LessonTableBuilder::unreadableFrameMessage(const QString& path)
+{
+    return QStringLiteral("Cannot insert %1: it is not a JPEG picture").arg(path);
+}
+
 void LessonTableBuilder::insert(const QString& chosenPath)
 {
-    const QString directory = directoryOf(chosenPath);
-    m_frameFiles.setDirectory(directory);
+    m_frameFiles.setDirectory(directoryOf(chosenPath));
+    // The directory is current now: a relative path would be resolved a
+    // second time below it, so the store goes where the list was taken.
+    appendListedFrames(m_frameFiles.directory());
+}
 
-    copyIfAbsent(m_startupDirectory + QStringLiteral("ori\\test.dbf"), joined(directory, QStringLiteral("simu.dbf")));
-    copyIfAbsent(m_startupDirectory + QStringLiteral("ori\\test.dbt"), joined(directory, QStringLiteral("simu.dbt")));
+void LessonTableBuilder::insertFrames(const QString& frameDirectory, const QString& storeDirectory)
+{
+    const QString store = HostPath::toHost(storeDirectory); // before the list moves the current directory
+    m_frameFiles.setDirectory(frameDirectory);
+    appendListedFrames(store);
+}
 
-    openStore(directory);
-
+void LessonTableBuilder::appendListedFrames(const QString& storeDirectory)
+{
     // The list was taken when the directory was chosen: frames are named so
     // that this order is the recording order.
     const QString frameDirectory = m_frameFiles.directory();
+    refuseUnreadableFrames(frameDirectory, m_frameFiles.items());
+
+    copyIfAbsent(m_startupDirectory + QStringLiteral("ori\\test.dbf"), joined(storeDirectory, QStringLiteral("simu.dbf")));
+    copyIfAbsent(m_startupDirectory + QStringLiteral("ori\\test.dbt"), joined(storeDirectory, QStringLiteral("simu.dbt")));
+
+    openStore(storeDirectory);
+
     for (const QString& name : m_frameFiles.items()) {
         m_table.insert();
         PendingChange change(m_table);
@@ -149,16 +188,24 @@ void LessonTableBuilder::insert(const QString& chosenPath)
 
 void LessonTableBuilder::scripts(const QString& chosenPath)
 {
-    const QString directory = directoryOf(chosenPath);
-    m_frameFiles.setDirectory(directory);
-    openStore(directory);
-
+    m_frameFiles.setDirectory(directoryOf(chosenPath));
+    openStore(m_frameFiles.directory());
     const QString base = joined(m_frameFiles.directory(), baseNameOf(chosenPath));
+    fillScripts(base + QStringLiteral(".dat"), base + QStringLiteral(".lsn"));
+}
 
+void LessonTableBuilder::loadScripts(const QString& storeDirectory, const QString& eventFile, const QString& stepFile)
+{
+    openStore(HostPath::toHost(storeDirectory));
+    fillScripts(eventFile, stepFile);
+}
+
+void LessonTableBuilder::fillScripts(const QString& eventFile, const QString& stepFile)
+{
     {
         m_table.edit(); // on an empty store this starts record 1
         PendingChange change(m_table);
-        m_m.loadFromFile(base + QStringLiteral(".dat"));
+        m_m.loadFromFile(eventFile);
         change.post();
     }
 
@@ -177,7 +224,7 @@ void LessonTableBuilder::scripts(const QString& chosenPath)
 
     m_table.edit();
     PendingChange change(m_table);
-    m_m.loadFromFile(base + QStringLiteral(".lsn"));
+    m_m.loadFromFile(stepFile);
     change.post();
 }
 

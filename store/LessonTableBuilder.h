@@ -29,12 +29,24 @@ public:
     // open dialog returns). Copies the template pair in unless a store is
     // already there, opens it and appends one record per "*.jpg" file in
     // sorted order. The directory becomes the current directory.
+    //
+    // Every frame is decoded first: a "*.jpg" that is not a JPEG the player
+    // can show stops the command before anything is copied or posted, with
+    // an AppError naming the file.
     void insert(const QString& chosenPath);
+
+    // Insert with the frames in one directory and the store in another
+    // (which must exist). The frame directory becomes the current directory.
+    void insertFrames(const QString& frameDirectory, const QString& storeDirectory);
 
     // Scripts: loads base + ".dat" into M of record 1 and base + ".lsn" into
     // M of record 2 of the store in the chosen file's directory, adding a
     // copy of the first frame as record 2 when the store has only one.
     void scripts(const QString& chosenPath);
+
+    // Scripts from two named files into the store in storeDirectory; the
+    // current directory is left alone.
+    void loadScripts(const QString& storeDirectory, const QString& eventFile, const QString& stepFile);
 
     // Record count of the open store.
     int recordCount() const;
@@ -54,8 +66,15 @@ public:
     // The chosen file's name minus its last four characters (".jpg").
     static QString baseNameOf(const QString& chosenPath);
 
+    // The message that refuses a frame file the decoder cannot read.
+    static QString unreadableFrameMessage(const QString& path);
+
 private:
     void openStore(const QString& directory);
+    // Inserts the frames listed in m_frameFiles into the store in the host
+    // directory storeDirectory.
+    void appendListedFrames(const QString& storeDirectory);
+    void fillScripts(const QString& eventFile, const QString& stepFile);
 
     DbfTable& m_table;
     TableField& m_gr;

@@ -1,12 +1,17 @@
 #pragma once
 
-#include <optional>
+#include "tools/AuthorCli.h"
 
-// The author tool's course-content commands:
-//   render-part CODE|FILE.story DIR      frames as DIR/0000.jpg, 0001.jpg, ...
-//   export-library DIR                   every list as DIR/<sheet>/<list>.txt, CR LF
-//   build-library STORYBOARDS LIBRARY    regenerate the library lists from storyboards
-//   show-part CODE|FILE.story            print the generated event and step scripts
-//   check-part CODE|FILE.story           compare a part with its allocation row
-// Returns the exit code, or nothing when argv names another command.
-std::optional<int> runContentCommand(int argc, char* argv[]);
+// The author tool's course-content commands, on storyboards and the
+// built-in script library. CODE|FILE.story arguments name a part whose
+// storyboard is compiled in, or a storyboard file.
+namespace ContentCommands {
+
+void renderPart(const AuthorCli::Call& call);     // CODE|FILE.story DIR
+void exportLibrary(const AuthorCli::Call& call);  // DIR
+void buildLibrary(const AuthorCli::Call& call);   // STORYBOARDS LIBRARY
+void showPart(const AuthorCli::Call& call);       // CODE|FILE.story
+// Throws AppError("N problem(s)") when the part disagrees with its row.
+void checkPart(const AuthorCli::Call& call);      // CODE|FILE.story
+
+} // namespace ContentCommands

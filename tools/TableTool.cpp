@@ -3,7 +3,8 @@
 #include "platform/AppError.h"
 #include "platform/DbfTable.h"
 #include "platform/HostPath.h"
-#include "tools/AuthorCli.h"
+#include "tools/ErrorReason.h"
+#include "tools/ExplainedError.h"
 
 #include <QDir>
 
@@ -34,7 +35,7 @@ void TableTool::createTemplate(const QString& directory)
 {
     const QString host = HostPath::toHost(directory);
     if (!QDir().mkpath(host))
-        throw AppError(QStringLiteral("Cannot create directory %1").arg(directory));
+        throw ExplainedError(ErrorReason::explained(QStringLiteral("Cannot create directory %1").arg(host)));
     DbfTable::create(QDir(host).filePath(kTemplateName), DbfTable::frameStoreFields());
 }
 
@@ -54,22 +55,20 @@ QByteArray TableTool::fieldBytes(const QString& directory, int recNo, const QByt
     return table.fieldBytes(field);
 }
 
-void TableTool::registerCommands(AuthorCli& cli)
+void TableTool::templateCommand(const AuthorCli::Call& call)
 {
-    cli.add({QStringLiteral("template"), QStringLiteral("DIR"),
-             QStringLiteral("create an empty template DIR/test.dbf + test.dbt (fields GR, M)"), 1, 1,
-             [](const QStringList& args, QIODevice&) { createTemplate(args[0]); }});
-    cli.add({QStringLiteral("count"), QStringLiteral("DIR"),
-             QStringLiteral("print the number of records of DIR/simu.dbf"), 1, 1,
-             [](const QStringList& args, QIODevice& out) {
-                 out.write(QByteArray::number(recordCount(args[0])) + '\n');
-             }});
-    cli.add({QStringLiteral("dump"), QStringLiteral("DIR RECORD FIELD"),
-             QStringLiteral("write field FIELD of record RECORD (from 1) of DIR/simu.dbf to stdout"), 3, 3,
-             [](const QStringList& args, QIODevice& out) {
-                 const int recNo = parseRecordNumber(args[1]);
-                 const QByteArray bytes = fieldBytes(args[0], recNo, args[2].toLatin1());
-                 if (out.write(bytes) != bytes.size())
-                     throw AppError(QStringLiteral("Cannot write to standard output"));
-             }});
+    createTemplate(call.args[0]);
+}
+
+void TableTool::countCommand(const AuthorCli::Call& call)
+{
+    call.out.write(QByteArray::number(recordCount(call.args[0])) + '\n');
+}
+
+void TableTool::dumpCommand(const AuthorCli::Call& call)
+{
+    const int recNo = parseRecordNumber(call.args[1]);
+    const QByteArray bytes = fieldBytes(call.args[0], recNo, call.args[2].toLatin1());
+    if (call.out.write(bytes) != bytes.size())
+        throw AppError(QStringLiteral("Cannot write to standard output"));
 }

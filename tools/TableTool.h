@@ -1,9 +1,9 @@
 #pragma once
 
+#include "tools/AuthorCli.h"
+
 #include <QByteArray>
 #include <QString>
-
-class AuthorCli;
 
 // The table commands of the authoring tool: make the empty template pair,
 // count a frame store's records, and dump one field of one record. Each
@@ -20,6 +20,8 @@ public:
     // The bytes of field of record recNo (from 1) of DIR/simu.dbf.
     static QByteArray fieldBytes(const QString& directory, int recNo, const QByteArray& field);
 
-    // Adds "template", "count" and "dump" to cli.
-    static void registerCommands(AuthorCli& cli);
+    // The commands "template", "count" and "dump".
+    static void templateCommand(const AuthorCli::Call& call);
+    static void countCommand(const AuthorCli::Call& call);
+    static void dumpCommand(const AuthorCli::Call& call);
 };

@@ -1,7 +1,8 @@
 #include "tools/WebCommands.h"
 
-#include "tools/AuthorCli.h"
+#include "player/ArrowPictures.h"
 #include "webexport/ScormPackage.h"
+#include "webexport/WebPartCompiler.h"
 #include "webexport/WebExport.h"
 
 #include <QDir>
@@ -10,33 +11,40 @@ namespace WebCommands {
 
 namespace {
 
-void report(QIODevice& out, const WebExport::Summary& summary, const QString& where)
+// The player window's own arrows and pointer, for the web player to draw.
+WebExport::Pictures pictures()
 {
-    out.write(QStringLiteral("%1 parts, %2 frames exported to %3\n")
-                  .arg(summary.parts)
-                  .arg(summary.frames)
-                  .arg(QDir::toNativeSeparators(where))
-                  .toLocal8Bit());
+    WebExport::Pictures list;
+    for (const NarrationPass::ArrowName& a : NarrationPass::kArrowNames)
+        list.emplace_back(QStringLiteral("arrows/%1.png").arg(WebPartCompiler::pictureName(a.arrow)), ArrowPictures::picture(a.arrow));
+    list.emplace_back(QStringLiteral("pointer.png"), ArrowPictures::pointerPicture());
+    return list;
+}
+
+WebExport::Progress progressOf(const AuthorCli::Call& call)
+{
+    return [&call](const QString& code, int frames) { call.progress(QStringLiteral("%1: %2 frames").arg(code).arg(frames)); };
+}
+
+void report(const AuthorCli::Call& call, const WebExport::Summary& summary)
+{
+    call.out.write(QStringLiteral("%1 parts, %2 frames exported to %3\n")
+                       .arg(summary.parts)
+                       .arg(summary.frames)
+                       .arg(call.written.at(1))
+                       .toLocal8Bit());
 }
 
 } // namespace
 
-void exportWeb(const QStringList& args, QIODevice& out)
+void exportWeb(const AuthorCli::Call& call)
 {
-    report(out, WebExport::exportCourse(args.at(0), args.at(1)), args.at(1));
+    report(call, WebExport::exportCourse(call.args.at(0), call.args.at(1), pictures(), progressOf(call)));
 }
 
-void exportScorm(const QStringList& args, QIODevice& out)
+void exportScorm(const AuthorCli::Call& call)
 {
-    report(out, ScormPackage::build(args.at(0), args.at(1)), args.at(1));
-}
-
-void registerCommands(AuthorCli& cli)
-{
-    cli.add({QStringLiteral("export-web"), QStringLiteral("COURSE OUT"),
-             QStringLiteral("write a folder that plays every lesson of COURSE in a browser"), 2, 2, exportWeb});
-    cli.add({QStringLiteral("export-scorm"), QStringLiteral("COURSE OUT.zip"),
-             QStringLiteral("write COURSE as a SCORM 1.2 package for a learning management system"), 2, 2, exportScorm});
+    report(call, ScormPackage::build(call.args.at(0), call.args.at(1), pictures(), progressOf(call)));
 }
 
 } // namespace WebCommands

@@ -1,6 +1,5 @@
 #include "platform/ScratchDir.h"
 #include "tools/AuthorCli.h"
-#include "tools/ContentCommands.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -29,9 +28,7 @@ int main(int argc, char* argv[])
     QGuiApplication app(argc, argv);
     ScratchDir::Session scratch; // "c:\..." paths land in a private folder
 
-    if (const auto rc = runContentCommand(argc, argv))
-        return *rc;
-
+    // Unbuffered, so that progress lines on stderr show as they are made.
     QFile out;
     QFile err;
     if (!out.open(stdout, QIODevice::WriteOnly | QIODevice::Unbuffered)

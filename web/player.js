@@ -17,7 +17,7 @@
   const TICK_MS = 200;
   const FRAME_STEP_MS = 1000;
   const SPEEDS = [0.5, 1, 1.5, 2];
-  const ARROWS = ["right", "left", "down", "up"];
+  const ARROWS = ["right", "left", "down", "up", "northwest", "southwest", "southeast", "northeast"];
   const EVENT_TYPES = ["step", "partend", "lessonend", "error", "close"];
 
   const KEYS = [

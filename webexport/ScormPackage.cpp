@@ -128,11 +128,12 @@ QByteArray manifest(const QStringList& titles, const QStringList& files)
     return xml;
 }
 
-WebExport::Summary build(const QString& courseRoot, const QString& outZip, const WebExport::Progress& progress)
+WebExport::Summary build(const QString& courseRoot, const QString& outZip, const WebExport::Pictures& pictures,
+                         const WebExport::Progress& progress)
 {
     const auto staging = WebExport::makeStagingFolder(outZip);
     const QDir dir(staging->path());
-    const WebExport::Summary summary = WebExport::writeInto(courseRoot, dir.path(), progress);
+    const WebExport::Summary summary = WebExport::writeInto(courseRoot, dir.path(), pictures, progress);
     WebExport::writeFile(dir.filePath(QStringLiteral("scorm.js")), WebExport::builtInFile(QStringLiteral("scorm.js")));
     const QStringList titles = lessonTitles();
     const QStringList shared = WebExport::filesBelow(dir.path());

@@ -15,7 +15,8 @@ namespace ScormPackage {
 
 // Writes the package to outZip, which must not exist; a failure leaves
 // nothing there.
-WebExport::Summary build(const QString& courseRoot, const QString& outZip, const WebExport::Progress& progress = {});
+WebExport::Summary build(const QString& courseRoot, const QString& outZip, const WebExport::Pictures& pictures,
+                         const WebExport::Progress& progress = {});
 
 // The manifest for lessons (their titles, lesson 1 first) and the package's
 // files (paths relative to the package root).

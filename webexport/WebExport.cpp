@@ -5,7 +5,6 @@
 #include "platform/AppError.h"
 #include "platform/DbfTable.h"
 #include "platform/TableField.h"
-#include "player/ArrowPictures.h"
 #include "webexport/WebPartCompiler.h"
 
 #include <QBuffer>
@@ -16,6 +15,8 @@
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
+
+#include <set>
 
 namespace WebExport {
 
@@ -49,17 +50,10 @@ QByteArray transparentPng(const QImage& picture)
     return bytes;
 }
 
-void writePictures(const QDir& dir)
+void writePictures(const QDir& dir, const Pictures& pictures)
 {
-    const struct { const char* name; NarrationPass::Arrow arrow; } arrows[] = {
-        {"right", NarrationPass::Arrow::Right},
-        {"left", NarrationPass::Arrow::Left},
-        {"down", NarrationPass::Arrow::Down},
-        {"up", NarrationPass::Arrow::Up},
-    };
-    for (const auto& a : arrows)
-        writeFile(dir.filePath(QStringLiteral("arrows/%1.png").arg(QLatin1String(a.name))), transparentPng(ArrowPictures::picture(a.arrow)));
-    writeFile(dir.filePath(QStringLiteral("pointer.png")), transparentPng(ArrowPictures::pointerPicture()));
+    for (const auto& [name, picture] : pictures)
+        writeFile(dir.filePath(name), transparentPng(picture));
 }
 
 // The lessons as the launcher lists them: each header row with the topic
@@ -91,7 +85,8 @@ QJsonObject courseJson()
     return QJsonObject{{QStringLiteral("title"), QStringLiteral("Lessonwright")}, {QStringLiteral("lessons"), lessons}};
 }
 
-// Copies the frames the part's events show and compiles the part.
+// Compiles the part and copies the frames its events show, each the first
+// time it is shown.
 int exportPart(const Catalogue::PartEntry& entry, const QDir& course, const QDir& out, Summary& summary)
 {
     DbfTable table;
@@ -101,34 +96,28 @@ int exportPart(const Catalogue::PartEntry& entry, const QDir& course, const QDir
     table.setTableName(QStringLiteral("simu.dbf"));
     table.open();
 
-    const QStringList events = ScriptLibrary::lines(entry.sheet, entry.eventList);
-    const QStringList steps = ScriptLibrary::lines(entry.sheet, entry.stepList);
-    const int records = table.recordCount();
-    WebPart part = WebPartCompiler::compile(entry.code, entry.lesson, events, steps, records);
-
-    // Only the records some event shows; an empty GR is a frame the decoder
-    // cannot read, so the player shows none for it.
-    const int used = std::min(records, int(part.events.size()));
-    std::vector<bool> empty(size_t(std::max(used, 0)), false);
+    // An empty GR is a frame the decoder cannot read: the player shows none.
+    std::set<int> empty;
+    int copied = 0;
     const QString frameDir = QStringLiteral("frames/") + entry.code + QLatin1Char('/');
-    table.first();
-    for (int record = 0; record < used; ++record) {
-        if (record > 0)
-            table.next();
-        const QByteArray jpeg = gr.value();
-        empty[size_t(record)] = jpeg.isEmpty();
-        if (jpeg.isEmpty())
-            continue;
+    const auto copy = [&](int record, const QByteArray& jpeg) {
+        if (jpeg.isEmpty()) {
+            empty.insert(record);
+            return;
+        }
         writeFile(out.filePath(frameDir + frameName(record)), jpeg);
-        ++summary.frames;
+        ++copied;
         summary.frameBytes += jpeg.size();
-    }
+    };
+    WebPart part = WebPartCompiler::compile(entry.code, entry.lesson, ScriptLibrary::lines(entry.sheet, entry.eventList),
+                                            ScriptLibrary::lines(entry.sheet, entry.stepList), table, gr, copy);
     for (WebEvent& e : part.events) {
-        if (e.frame >= 0 && empty[size_t(e.frame)])
+        if (empty.count(e.frame) != 0)
             e.frame = -1;
     }
     writeFile(out.filePath(QStringLiteral("parts/") + entry.code + QStringLiteral(".js")), WebPartCompiler::toScript(part));
-    return used;
+    summary.frames += copied;
+    return copied;
 }
 
 } // namespace
@@ -173,7 +162,7 @@ std::unique_ptr<QTemporaryDir> makeStagingFolder(const QString& target)
     return staging;
 }
 
-Summary writeInto(const QString& courseRoot, const QString& dir, const Progress& progress)
+Summary writeInto(const QString& courseRoot, const QString& dir, const Pictures& pictures, const Progress& progress)
 {
     const QDir course(courseRoot);
     if (!course.exists())
@@ -189,14 +178,14 @@ Summary writeInto(const QString& courseRoot, const QString& dir, const Progress&
     for (const char* name : kPlayerFiles)
         writeFile(out.filePath(QLatin1String(name)), builtInFile(QLatin1String(name)));
     writeFile(out.filePath(QStringLiteral("course.js")), WebPartCompiler::receiveScript(courseJson()));
-    writePictures(out);
+    writePictures(out, pictures);
     return summary;
 }
 
-Summary exportCourse(const QString& courseRoot, const QString& out, const Progress& progress)
+Summary exportCourse(const QString& courseRoot, const QString& out, const Pictures& pictures, const Progress& progress)
 {
     const auto staging = makeStagingFolder(out);
-    const Summary summary = writeInto(courseRoot, staging->path(), progress);
+    const Summary summary = writeInto(courseRoot, staging->path(), pictures, progress);
     if (!QDir().rename(staging->path(), out))
         throw AppError(QStringLiteral("Cannot create folder %1").arg(QDir::toNativeSeparators(out)));
     staging->setAutoRemove(false);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 
@@ -7,6 +8,8 @@
 
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 // The static web export of a course: a folder that plays every lesson in a
 // browser, opened from a web server or straight from disk.
@@ -28,6 +31,12 @@ struct Summary {
     qint64 frameBytes = 0;
 };
 
+// The pictures the player draws over the frames, by their path in the
+// export ("arrows/right.png", "pointer.png"): the windows' own artwork, which
+// the caller supplies, written with their ground (the bottom-left pixel's
+// colour) transparent.
+using Pictures = std::vector<std::pair<QString, QImage>>;
+
 // Hears about each part as it is written.
 using Progress = std::function<void(const QString& code, int frames)>;
 
@@ -35,10 +44,11 @@ using Progress = std::function<void(const QString& code, int frames)>;
 // Everything is written into a temporary folder beside out and renamed into
 // place at the end, so a failure (a damaged store: the table engine's
 // message naming the file) leaves nothing at out.
-Summary exportCourse(const QString& courseRoot, const QString& out, const Progress& progress = {});
+Summary exportCourse(const QString& courseRoot, const QString& out, const Pictures& pictures,
+                     const Progress& progress = {});
 
 // Writes the export's files into dir, which exists and is empty.
-Summary writeInto(const QString& courseRoot, const QString& dir, const Progress& progress = {});
+Summary writeInto(const QString& courseRoot, const QString& dir, const Pictures& pictures, const Progress& progress = {});
 
 // Writes bytes to path, creating the file's folder; AppError "Cannot write
 // file <path>" when that fails.

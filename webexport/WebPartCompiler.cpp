@@ -2,69 +2,49 @@
 
 #include "content/StepScript.h"
 #include "platform/AppError.h"
-#include "player/EventLine.h"
-#include "player/NarrationPass.h"
-#include "player/PlayerState.h"
-#include "player/PointerMotion.h"
+#include "platform/DbfTable.h"
+#include "platform/TableField.h"
+#include "playback/PlaybackEngine.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
+#include <set>
 
 namespace WebPartCompiler {
 
 namespace {
 
-// Keeps what the narration pass puts on screen, the way the box and the
-// arrow keep their place from one event to the next.
-class RecordingView : public NarrationPass::View {
+// Takes the frames and the pointer's moves as the engine shows them.
+class RecordingView : public PlaybackEngine::View {
 public:
-    void clearText() override { m_text.clear(); }
-    void appendText(const QString& line) override { m_text << line; }
-    void setBoxLeft(int left) override { m_box.setX(left); }
-    void setBoxTop(int top) override { m_box.setY(top); }
-    void copyArrowPicture(NarrationPass::Arrow arrow) override { m_picture = pictureName(arrow); }
-    void setArrowTop(int top) override { m_arrow.setY(top); }
-    void setArrowLeft(int left) override { m_arrow.setX(left); }
+    explicit RecordingView(const FrameSink& frames)
+        : m_frames(frames)
+    {
+    }
 
-    // The picture copied during the pass that just ran, if any.
-    QString takePicture() { return std::exchange(m_picture, QString()); }
-    const QStringList& text() const { return m_text; }
-    QPoint box() const { return m_box; }
-    QPoint arrow() const { return m_arrow; }
+    void showFrame(const TableField& gr) override
+    {
+        const int record = m_table->recNo() - 1;
+        if (record < 0 || m_seen.count(record) != 0)
+            return;
+        m_seen.insert(record);
+        if (m_frames)
+            m_frames(record, gr.value());
+    }
+    void movePointer(const QPoint& screen) override { moves.push_back(screen); }
+    void currentPartCodeChanged(const QString&) override {}
+
+    void setTable(const DbfTable* table) { m_table = table; }
+    std::vector<QPoint> moves;
 
 private:
-    static QString pictureName(NarrationPass::Arrow arrow)
-    {
-        switch (arrow) {
-        case NarrationPass::Arrow::Right: return QStringLiteral("right");
-        case NarrationPass::Arrow::Left: return QStringLiteral("left");
-        case NarrationPass::Arrow::Down: return QStringLiteral("down");
-        case NarrationPass::Arrow::Up: return QStringLiteral("up");
-        }
-        return {};
-    }
-
-    QStringList m_text;
-    QPoint m_box;
-    QPoint m_arrow;
-    QString m_picture;
+    const FrameSink& m_frames;
+    const DbfTable* m_table = nullptr;
+    std::set<int> m_seen;
 };
-
-const QString kOn = QStringLiteral("ON");
-const QString kDone = QStringLiteral("Done");
-
-std::vector<QPoint> glide(PlayerState& state)
-{
-    std::vector<QPoint> ticks;
-    bool arrived = false;
-    while (!arrived) {
-        arrived = PointerMotion::tick(state, [&](int x, int y) { ticks.emplace_back(x, y); });
-    }
-    return ticks;
-}
 
 // The topic of the step the box of event shows; a step script the typed
 // reader refuses still plays, only without topics in the step list.
@@ -131,45 +111,75 @@ QByteArray asciiJson(const QJsonDocument& doc)
 
 } // namespace
 
-WebPart compile(const QString& code, int lesson, const QStringList& events, const QStringList& steps, int records)
+QString pictureName(NarrationPass::Arrow arrow)
+{
+    switch (arrow) {
+    case NarrationPass::Arrow::Right: return QStringLiteral("right");
+    case NarrationPass::Arrow::Left: return QStringLiteral("left");
+    case NarrationPass::Arrow::Down: return QStringLiteral("down");
+    case NarrationPass::Arrow::Up: return QStringLiteral("up");
+    case NarrationPass::Arrow::NorthWest: return QStringLiteral("northwest");
+    case NarrationPass::Arrow::SouthWest: return QStringLiteral("southwest");
+    case NarrationPass::Arrow::SouthEast: return QStringLiteral("southeast");
+    case NarrationPass::Arrow::NorthEast: return QStringLiteral("northeast");
+    }
+    return {};
+}
+
+WebPart compile(const QString& code, int lesson, const QStringList& events, const QStringList& steps, DbfTable& table,
+                const TableField& gr, const FrameSink& frames)
 {
     WebPart part;
     part.code = code;
     part.lesson = lesson;
-    part.records = records;
+    part.records = table.recordCount();
     const std::vector<Step> typedSteps = parsedSteps(steps);
 
-    PlayerState state; // the frame's corner is the origin: recorded coordinates
-    RecordingView view;
-    for (int k = 0; 3 * k < events.size(); ++k) {
+    RecordingView view(frames);
+    view.setTable(&table);
+    PlaybackEngine engine;
+    engine.setView(&view);
+    engine.setFrameStore(&table, &gr);
+    engine.setQueue({code}); // a queue of one: the part ends without chaining
+    engine.setEventScript(events);
+    engine.setStepScript(steps);
+    engine.setCurrentPartCode(code);
+    engine.setMapping(ScreenMapping{}); // the frame's corner at (0, 0): recorded coordinates
+    engine.showFirstFrame();
+    engine.run();
+
+    const PlaybackEngine::Screen& screen = engine.screen();
+    for (int k = 0; k < engine.eventCount(); ++k) {
         WebEvent e;
-        e.frame = records == 0 ? -1 : std::min(k, records - 1);
-        e.storeAtEnd = records == 0 || k >= records;
-        state.lineindex = 3 * k;
-        state.curline = events.at(3 * k);
-        state.screennum = EventLine::eventNumber(state.curline);
+        e.frame = screen.frameRecord - 1;
+        e.storeAtEnd = table.eof();
+        e.boxVisible = screen.box.visible;
+        e.text = screen.box.lines;
+        e.box = QPoint(screen.box.left.value_or(0), screen.box.top.value_or(0));
+        // Run reads no arrow lines and leaves the arrow as the part before left it.
         if (k == 0) {
-            // Run: the pointer starts on the frame's corner, the narration
-            // pass reads no arrow lines, and the target is set up without
-            // checking for a mouse line.
-            NarrationPass::run(NarrationPass::Form::Run, steps, state, view);
-            PointerMotion::setUpTarget(state, state.curline);
             e.arrow = WebEvent::ArrowShow::Keep;
         } else {
-            if (EventLine::isMouse(state.curline))
-                PointerMotion::setUpTarget(state, state.curline);
-            NarrationPass::run(NarrationPass::Form::Frame, steps, state, view);
-            e.arrow = state.arrowstate == kOn ? WebEvent::ArrowShow::Shown : WebEvent::ArrowShow::Hidden;
-            e.arrowAt = view.arrow();
-            e.arrowPicture = view.takePicture();
+            e.arrow = screen.arrow.visible ? WebEvent::ArrowShow::Shown : WebEvent::ArrowShow::Hidden;
+            e.arrowAt = QPoint(screen.arrow.left, screen.arrow.top);
+            if (screen.arrow.picture)
+                e.arrowPicture = pictureName(*screen.arrow.picture);
         }
-        e.boxVisible = state.stepstate == kDone;
-        e.text = view.text();
-        e.box = view.box();
-        if (e.boxVisible)
-            part.steps.push_back({k, topicFor(typedSteps, state.screennum.toInt())});
-        e.ticks = glide(state);
+        if (e.boxVisible) {
+            part.steps.push_back({k, topicFor(typedSteps, k)});
+            // Past the store's end NEXT leaves the pointer still; the rest of
+            // the part is compiled as closing the box would play it.
+            if (e.storeAtEnd)
+                engine.narrationClosed();
+            else
+                engine.next();
+        }
+        view.moves.clear();
+        for (int guard = 0; engine.pointerTimerOn() && guard < 100000; ++guard)
+            engine.pointerTick();
+        e.ticks = view.moves;
         part.events.push_back(std::move(e));
+        engine.frameTimer();
     }
     return part;
 }

@@ -1,7 +1,7 @@
 #include "CourseBuilder.h"
 #include "PlayerFixture.h"
 
-#include "launcher/PartLoader.h"
+#include "playback/PartLoader.h"
 #include "player/ImageBox.h"
 
 #include <QLabel>
@@ -192,4 +192,41 @@ TEST_F(ChainingTest, MissingNextStoreStopsOnTheLastFrame)
     EXPECT_FALSE(simu_form->Timer1->enabled());
     EXPECT_FALSE(simu_form->Timer2->enabled());
     EXPECT_TRUE(CourseBuilder::near(CourseBuilder::centreColour(simu_form->Image1->picture()), frameColour(0, 1)));
+}
+
+// A chained part whose Run fails leaves playback stopped with the error
+// shown: the pointer must not glide on toward the part before's target.
+TEST_F(ChainingTest, ChainedPartWhoseRunFailsStaysStopped)
+{
+    const struct {
+        const char* name;
+        QString base;
+        QString lettered;
+        int lessonIndex;
+        QStringList events;
+        QStringList steps;
+        QString error;
+    } cases[] = {
+        {"key line first", "p12", "p12a", 11, script({keyEvent(0), mouseEvent(1, 80, 60)}), {},
+         "'' is not a valid integer value."},
+        {"bad box place", "p14", "p14a", 13, script({mouseEvent(0, 5, 5), mouseEvent(1, 80, 60)}),
+         step(1, 0, "2x5 177 181 131", {"Box."}), "'2x5' is not a valid integer value."},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        errors.messages.clear();
+        makePart(c.base, 0);
+        m_target->events[c.lettered] = c.events;
+        m_target->steps[c.lettered] = c.steps;
+        CourseBuilder::makeStore(c.lettered, {frameColour(1, 0), frameColour(1, 1)});
+        setQueue({c.base, c.lettered});
+        Mainf->runsimu(QStringLiteral("Lesson"), c.lessonIndex);
+        playToEnd();
+        ASSERT_EQ(errors.messages, QStringList{c.error});
+        EXPECT_EQ(ProForm->windowTitle(), c.lettered);
+        EXPECT_FALSE(simu_form->Timer1->enabled());
+        EXPECT_FALSE(simu_form->Timer2->enabled());
+        EXPECT_EQ(pointer.moves.back(), origin()); // Run put it on the corner, and there it stays
+        simu_form->Close1Click();
+    }
 }

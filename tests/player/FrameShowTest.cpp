@@ -1,6 +1,6 @@
 #include "platform/AppError.h"
 #include "platform/ScratchDir.h"
-#include "player/FrameShow.h"
+#include "platform/FrameShow.h"
 
 #include <QBuffer>
 #include <QDir>

@@ -1,6 +1,6 @@
 #include "platform/AppError.h"
-#include "player/NarrationPass.h"
-#include "player/PlayerState.h"
+#include "playback/NarrationPass.h"
+#include "playback/PlayerState.h"
 
 #include <gtest/gtest.h>
 
@@ -139,8 +139,13 @@ TEST(NarrationPassTest, PictureChoiceFollowsTheFileName)
         {"ARR_L1R.BMP", {Arrow::Left}},
         {"ARR_D1R.BMP", {Arrow::Down}},
         {"ARR_U1R.BMP", {Arrow::Up}},
-        {"ARR_NW_R.BMP", {}}, // diagonal: keeps the last picture, still placed and shown
-        {"ARR_SE_R.BMP", {}},
+        // Diagonal arrows get their own pictures: the arrow points where the
+        // step says.
+        {"ARR_NW_R.BMP", {Arrow::NorthWest}},
+        {"ARR_SW_R.BMP", {Arrow::SouthWest}},
+        {"ARR_SE_R.BMP", {Arrow::SouthEast}},
+        {"ARR_NE_R.BMP", {Arrow::NorthEast}},
+        {"ARR_XX_R.BMP", {}}, // an unknown picture keeps the last one, still placed and shown
     };
     for (const auto& c : cases) {
         Fixture f("0002");

@@ -1,4 +1,4 @@
-#include "launcher/PartLoader.h"
+#include "playback/PartLoader.h"
 #include "platform/AppError.h"
 #include "platform/DbfTable.h"
 #include "support/TestSupport.h"

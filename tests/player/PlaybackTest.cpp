@@ -1,9 +1,9 @@
 #include "CourseBuilder.h"
 #include "PlayerFixture.h"
 
-#include "launcher/PartLoader.h"
+#include "playback/PartLoader.h"
 #include "platform/HostPath.h"
-#include "player/FrameShow.h"
+#include "platform/FrameShow.h"
 #include "platform/HandlerGuard.h"
 #include "player/ImageBox.h"
 
@@ -54,9 +54,9 @@ class PlaybackTest : public PlayerWindows {};
 TEST_F(PlaybackTest, WholePartPlaysEventByEvent)
 {
     const std::vector<QPoint> recorded = {{100, 50}, {300, 200}, {300, 200}, {20, 400}, {620, 10}};
-    simu_form->datlist = script({mouseEvent(0, 100, 50), mouseEvent(1, 300, 200), keyEvent(2),
-                                 mouseEvent(3, 20, 400), mouseEvent(4, 620, 10)});
-    simu_form->lsnlist = step(1, 3, "215 177 181 131", {"Pick the field."}, "ARR_R1R.BMP", " 225", " 169");
+    simu_form->engine().setEventScript(script({mouseEvent(0, 100, 50), mouseEvent(1, 300, 200), keyEvent(2),
+                                 mouseEvent(3, 20, 400), mouseEvent(4, 620, 10)}));
+    simu_form->engine().setStepScript(step(1, 3, "215 177 181 131", {"Pick the field."}, "ARR_R1R.BMP", " 225", " 169"));
     CourseBuilder::makeStore("p9", colours(0, 5));
     openStore("p9");
 
@@ -88,7 +88,7 @@ TEST_F(PlaybackTest, WholePartPlaysEventByEvent)
             EXPECT_EQ(popupform->pos(), origin() + QPoint(215, 177));
             EXPECT_TRUE(simu_form->Image2->isVisibleTo(simu_form));
             EXPECT_EQ(simu_form->Image2->pos(),
-                      QPoint(169 + origin().x(), 225 + origin().y() - simu_form->state.menuoffset));
+                      QPoint(169 + origin().x(), 225 + origin().y() - simu_form->engine().state().menuoffset));
             EXPECT_EQ(simu_form->Image2->size(), QSize(58, 46));
             EXPECT_FALSE(simu_form->Timer1->enabled());
             EXPECT_EQ(simu_form->Timer2->tag(), 0);
@@ -111,8 +111,8 @@ TEST_F(PlaybackTest, WholePartPlaysEventByEvent)
 // the next frame that can be made shows again.
 TEST_F(PlaybackTest, OneFrameIsHeldAndAFailedStepKeepsTheFrameOnScreen)
 {
-    simu_form->datlist = script({mouseEvent(0, 10, 10), mouseEvent(1, 20, 20), mouseEvent(2, 30, 30),
-                                 mouseEvent(3, 40, 40)});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 10, 10), mouseEvent(1, 20, 20), mouseEvent(2, 30, 30),
+                                 mouseEvent(3, 40, 40)}));
     CourseBuilder::makeStore("p9", colours(2, 4));
     openStore("p9");
     simu_form->showPlayer();
@@ -148,9 +148,9 @@ TEST_F(PlaybackTest, OneFrameIsHeldAndAFailedStepKeepsTheFrameOnScreen)
 
 TEST_F(PlaybackTest, FewerFramesThanEventsRepeatTheLastAndNextStopsAtTheEnd)
 {
-    simu_form->datlist = script({mouseEvent(0, 10, 10), mouseEvent(1, 20, 20), mouseEvent(2, 30, 30),
-                                 mouseEvent(3, 40, 40)});
-    simu_form->lsnlist = step(1, 3, "0 0 1 1", {"Last step."});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 10, 10), mouseEvent(1, 20, 20), mouseEvent(2, 30, 30),
+                                 mouseEvent(3, 40, 40)}));
+    simu_form->engine().setStepScript(step(1, 3, "0 0 1 1", {"Last step."}));
     CourseBuilder::makeStore("p9a", colours(1, 2));
     openStore("p9a");
     simu_form->showPlayer();
@@ -168,7 +168,7 @@ TEST_F(PlaybackTest, FewerFramesThanEventsRepeatTheLastAndNextStopsAtTheEnd)
     EXPECT_FALSE(simu_form->Timer1->enabled()); // the store has run out
 
     // Closing the box instead lets the pointer go in any case.
-    simu_form->Timer2->setTag(0);
+    simu_form->engine().setFrameTimerTag(0);
     popupform->show();
     popupform->close();
     EXPECT_TRUE(simu_form->Timer1->enabled());
@@ -176,8 +176,8 @@ TEST_F(PlaybackTest, FewerFramesThanEventsRepeatTheLastAndNextStopsAtTheEnd)
 
 TEST_F(PlaybackTest, BadEventLineSkipsTheRestOfTheStepButNotTheNext)
 {
-    simu_form->datlist = script({mouseEvent(0, 10, 10), {"# 0001  Mouse:513 X=010 Y=abc Event:Left_Button_Down", "", ""},
-                                 mouseEvent(2, 50, 60)});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 10, 10), {"# 0001  Mouse:513 X=010 Y=abc Event:Left_Button_Down", "", ""},
+                                 mouseEvent(2, 50, 60)}));
     CourseBuilder::makeStore("p4a", colours(2, 3));
     openStore("p4a");
     simu_form->showPlayer();

@@ -28,8 +28,8 @@ protected:
         windows.emplace();
         // The player starts out holding a real part's scripts; tests give
         // their own, and play without narration unless they ask for it.
-        simu_form->datlist.clear();
-        simu_form->lsnlist.clear();
+        simu_form->engine().setEventScript({});
+        simu_form->engine().setStepScript({});
     }
 
     void TearDown() override { windows.reset(); }
@@ -79,7 +79,7 @@ protected:
         return lines;
     }
 
-    static QPoint origin() { return {simu_form->state.originx, simu_form->state.originy}; }
+    static QPoint origin() { return {simu_form->engine().state().originx, simu_form->engine().state().originy}; }
 
     // Ticks Timer1 until the pointer has arrived (Timer2 takes over).
     static int tickUntilArrived()
@@ -94,8 +94,7 @@ protected:
 
     static void setQueue(const QStringList& codes)
     {
-        Mainf->playlistbox->clear();
-        Mainf->playlistbox->addItems(codes);
+        Mainf->setPlayQueue(codes);
     }
 
     ErrorRecorder errors;

@@ -24,21 +24,21 @@ TEST_F(PlayerWindowTest, ShowingCoversTheScreenAndRunComputesTheFrameOrigin)
     EXPECT_EQ(simu_form->geometry().size(), screen.size());
     EXPECT_EQ(simu_form->Image1->geometry(), simu_form->Panel1->rect().adjusted(5, 5, -5, -5));
 
-    simu_form->datlist = script({mouseEvent(0, 100, 50)});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 100, 50)}));
     simu_form->save1Click();
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
     const int menuoffset = screen.height() - simu_form->Panel1->height();
-    EXPECT_EQ(simu_form->state.menuoffset, menuoffset);
-    EXPECT_EQ(simu_form->state.originx, (simu_form->Image1->width() - 640) / 2 + 5);
-    EXPECT_EQ(simu_form->state.originy, (simu_form->Image1->height() - 480) / 2 + 5 + menuoffset);
+    EXPECT_EQ(simu_form->engine().state().menuoffset, menuoffset);
+    EXPECT_EQ(simu_form->engine().state().originx, (simu_form->Image1->width() - 640) / 2 + 5);
+    EXPECT_EQ(simu_form->engine().state().originy, (simu_form->Image1->height() - 480) / 2 + 5 + menuoffset);
     // The pointer starts on the frame's corner, aiming at event 0.
     ASSERT_FALSE(pointer.moves.empty());
     EXPECT_EQ(pointer.moves.back(), origin());
-    EXPECT_EQ(QPoint(simu_form->state.targetx, simu_form->state.targety), origin() + QPoint(100, 50));
+    EXPECT_EQ(QPoint(simu_form->engine().state().targetx, simu_form->engine().state().targety), origin() + QPoint(100, 50));
     EXPECT_TRUE(simu_form->Timer1->enabled());
     EXPECT_FALSE(simu_form->Timer2->enabled());
     EXPECT_FALSE(simu_form->Minimiz1->isEnabled());
-    EXPECT_EQ(simu_form->state.screennum, "0000");
+    EXPECT_EQ(simu_form->engine().state().screennum, "0000");
 
     // 100 pixels: five steps and the final jump, then the frame timer.
     EXPECT_EQ(tickUntilArrived(), 6);
@@ -48,8 +48,8 @@ TEST_F(PlayerWindowTest, ShowingCoversTheScreenAndRunComputesTheFrameOrigin)
 
 TEST_F(PlayerWindowTest, StepForEventZeroHoldsThePointerUntilTheBoxGoes)
 {
-    simu_form->datlist = script({mouseEvent(0, 300, 200), mouseEvent(1, 10, 10)});
-    simu_form->lsnlist = step(1, 0, "215 177 181 131", {"Welcome to the course."});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 300, 200), mouseEvent(1, 10, 10)}));
+    simu_form->engine().setStepScript(step(1, 0, "215 177 181 131", {"Welcome to the course."}));
     simu_form->showPlayer();
     simu_form->save1Click();
 
@@ -87,7 +87,7 @@ TEST_F(PlayerWindowTest, RunFailuresLeaveThePointerStill)
     simu_form->showPlayer();
     for (const auto& c : cases) {
         errors.messages.clear();
-        simu_form->datlist = c.datlist;
+        simu_form->engine().setEventScript(c.datlist);
         simu_form->save1Click();
         EXPECT_EQ(errors.messages, QStringList{c.message});
         EXPECT_FALSE(simu_form->Timer1->enabled()) << c.message;
@@ -103,12 +103,12 @@ TEST_F(PlayerWindowTest, CloseStopsPlaybackFromEveryState)
         std::function<void()> reach;
     } cases[] = {
         {"stopped", [] {}},
-        {"moving", [&] { simu_form->datlist = events; simu_form->save1Click(); }},
-        {"dwelling", [&] { simu_form->datlist = events; simu_form->save1Click(); tickUntilArrived(); }},
-        {"narrating", [&] { simu_form->datlist = events; simu_form->lsnlist = steps; simu_form->save1Click(); }},
+        {"moving", [&] { simu_form->engine().setEventScript(events); simu_form->save1Click(); }},
+        {"dwelling", [&] { simu_form->engine().setEventScript(events); simu_form->save1Click(); tickUntilArrived(); }},
+        {"narrating", [&] { simu_form->engine().setEventScript(events); simu_form->engine().setStepScript(steps); simu_form->save1Click(); }},
     };
     for (const auto& c : cases) {
-        simu_form->lsnlist.clear();
+        simu_form->engine().setStepScript({});
         simu_form->showPlayer();
         c.reach();
         simu_form->Close1Click();
@@ -120,8 +120,8 @@ TEST_F(PlayerWindowTest, CloseStopsPlaybackFromEveryState)
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
 
     // Closing through the window manager stops playback the same way.
-    simu_form->datlist = events;
-    simu_form->lsnlist = steps;
+    simu_form->engine().setEventScript(events);
+    simu_form->engine().setStepScript(steps);
     simu_form->showPlayer();
     simu_form->save1Click();
     simu_form->close();
@@ -137,7 +137,7 @@ TEST_F(PlayerWindowTest, MinimizeDoesNothing)
     EXPECT_TRUE(simu_form->isVisible());
     EXPECT_FALSE(simu_form->isMinimized());
     EXPECT_TRUE(simu_form->Minimiz1->isEnabled());
-    simu_form->datlist = script({mouseEvent(0, 1, 1)});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 1, 1)}));
     simu_form->save1Click();
     simu_form->Minimiz1->trigger();
     EXPECT_TRUE(simu_form->isVisible());
@@ -181,8 +181,8 @@ TEST_F(PlayerWindowTest, NarrationBoxMakeUpAndNextByKeyboard)
     EXPECT_EQ(popupform->BBB->size(), QSize(73, 25));
     EXPECT_TRUE(popupform->Memo1->isReadOnly());
 
-    simu_form->datlist = script({mouseEvent(0, 40, 40), mouseEvent(1, 0, 0)});
-    simu_form->lsnlist = step(1, 0, "0 0 1 1", {"", "After an empty line."});
+    simu_form->engine().setEventScript(script({mouseEvent(0, 40, 40), mouseEvent(1, 0, 0)}));
+    simu_form->engine().setStepScript(step(1, 0, "0 0 1 1", {"", "After an empty line."}));
     simu_form->showPlayer();
 
     for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Space}) {
@@ -202,3 +202,38 @@ TEST_F(PlayerWindowTest, NarrationBoxMakeUpAndNextByKeyboard)
     QCoreApplication::sendEvent(popupform, &escape);
     EXPECT_TRUE(popupform->isVisible());
 }
+
+namespace {
+
+// Each diagonal arrow points to its own corner: red just inside that corner
+// (the tip), ground at the two corners beside it, and the bottom-left pixel
+// ground so the transparent arrow shows nothing around its shape.
+TEST(DiagonalArrows, PointToTheirCornerInTheStraightArrowsStyle)
+{
+    using NarrationPass::Arrow;
+    const struct {
+        Arrow arrow;
+        QPoint tip; // of a 48 x 48 picture
+    } cases[] = {
+        {Arrow::NorthWest, {3, 3}},
+        {Arrow::NorthEast, {44, 3}},
+        {Arrow::SouthWest, {3, 44}},
+        {Arrow::SouthEast, {44, 44}},
+    };
+    for (const auto& c : cases) {
+        const QImage img = ArrowPictures::picture(c.arrow);
+        ASSERT_EQ(img.size(), QSize(48, 48));
+        EXPECT_EQ(QColor(img.pixel(0, 47)), QColor(Qt::white)) << int(c.arrow);
+        EXPECT_EQ(QColor(img.pixel(c.tip)), QColor(Qt::red)) << int(c.arrow);
+        // The corner across from the tip, where the shaft starts, stays ground
+        // beside the shaft.
+        const QPoint across(47 - c.tip.x() > 24 ? 47 : 0, 47 - c.tip.y() > 24 ? 47 : 0);
+        EXPECT_EQ(QColor(img.pixel(across)), QColor(Qt::white)) << int(c.arrow);
+        bool outline = false;
+        for (int i = 0; i < 48; ++i)
+            outline = outline || QColor(img.pixel(i, 24)) == QColor(Qt::black);
+        EXPECT_TRUE(outline) << int(c.arrow);
+    }
+}
+
+} // namespace

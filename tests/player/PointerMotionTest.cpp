@@ -1,6 +1,6 @@
-#include "player/FrameOrigin.h"
-#include "player/PlayerState.h"
-#include "player/PointerMotion.h"
+#include "playback/ScreenMapping.h"
+#include "playback/PlayerState.h"
+#include "playback/PointerMotion.h"
 
 #include <QPoint>
 #include <QString>
@@ -113,5 +113,5 @@ TEST(FrameOriginTest, CentresTheRecordedScreenAndTruncatesTowardZero)
         {{5, 5, 641, 481}, 0, {5, 5}},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FrameOrigin::origin(c.image, c.menuoffset), c.origin) << c.image.width();
+        EXPECT_EQ(ScreenMapping::centredIn(c.image, c.menuoffset).toScreen({0, 0}), c.origin) << c.image.width();
 }

@@ -1,7 +1,7 @@
 #include "platform/AppError.h"
-#include "player/EventLine.h"
-#include "player/PlayQueue.h"
-#include "player/PlayerText.h"
+#include "playback/EventLine.h"
+#include "playback/PlayQueue.h"
+#include "playback/PlayerText.h"
 
 #include <gtest/gtest.h>
 

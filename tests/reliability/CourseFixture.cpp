@@ -141,10 +141,10 @@ DbfTable& ScriptedTarget::frameStore()
 
 void ScriptedTarget::setCurrentPartCode(const QString& code)
 {
-    ProForm->setWindowTitle(code);
+    simu_form->engine().setCurrentPartCode(code);
     // The code is known for sure only now; the scripts follow it.
-    simu_form->datlist = m_events.value(code);
-    simu_form->lsnlist = m_steps.value(code);
+    simu_form->engine().setEventScript(m_events.value(code));
+    simu_form->engine().setStepScript(m_steps.value(code));
 }
 
 void ScriptedTarget::showPlayer()
@@ -171,8 +171,7 @@ void CourseWindows::TearDown()
 
 void CourseWindows::playLesson(int lessonIndex)
 {
-    Mainf->playlistbox->clear();
-    Mainf->playlistbox->addItems(Catalogue::partCodes(lessonIndex));
+    Mainf->setPlayQueue(Catalogue::partCodes(lessonIndex));
     // As the double click's connection runs it: a failure ends in the box.
     guarded([&] {
         Mainf->runsimu(

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "launcher/AppWindows.h"
-#include "launcher/PartLoader.h"
+#include "playback/PartLoader.h"
 #include "launcher/menuunit_.h"
 #include "platform/DbfTable.h"
 #include "player/PlayerTimer.h"

@@ -4,7 +4,7 @@
 #include "platform/HostPath.h"
 #include "platform/TableField.h"
 #include "platform/ScratchDir.h"
-#include "player/FrameShow.h"
+#include "platform/FrameShow.h"
 
 #include <QDir>
 #include <QFile>

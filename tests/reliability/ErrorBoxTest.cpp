@@ -4,6 +4,8 @@
 #include "platform/ErrorPresenter.h"
 #include "platform/HandlerGuard.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 
 namespace {
@@ -99,6 +101,51 @@ TEST_F(RepeatedFailure, AStoreGoneBadShowsOneBoxWhileTheTicksGoOn)
     EXPECT_FALSE(simu_form->Timer1->enabled());
     EXPECT_FALSE(simu_form->Timer2->enabled());
     EXPECT_FALSE(simu_form->isVisible());
+}
+
+} // namespace
+
+namespace {
+
+using FailingFrameStep = CourseWindows;
+
+// The error box of a failing frame step is shown from inside Timer2's
+// handler, and the toolkit does not fire a timer again while its handler
+// runs: playback waits while the learner reads the message, and goes on
+// once the box is closed. Driven through the real event loop with a
+// zero-interval timer, so nothing waits on the clock.
+TEST_F(FailingFrameStep, Timer2WaitsUntilTheBoxIsClosed)
+{
+    Course::writeStore(QStringLiteral("p1"), 6);
+    target->setScripts(QStringLiteral("p1"), Course::events(6), {});
+    playLesson(0);
+    Course::truncate(Course::hostPartDir(QStringLiteral("p1")) + QStringLiteral("/simu.dbt"), 512 * 3);
+    for (int ticks = 0; simu_form->Timer1->enabled() && ticks < 1000; ++ticks)
+        simu_form->Timer1Timer();
+    ASSERT_TRUE(simu_form->Timer2->enabled());
+
+    // Counted after the player's own handler, so the firing that opened the
+    // box counts once the box is closed.
+    int fired = 0;
+    QObject::connect(simu_form->Timer2, &QTimer::timeout, [&] { ++fired; });
+    int firedWhileOpen = -1;
+    ModalBox box([&] {
+        for (int pass = 0; pass < 20; ++pass)
+            QCoreApplication::processEvents();
+        firedWhileOpen = fired;
+    });
+    simu_form->Timer2->setInterval(0);
+    simu_form->Timer2->stop();
+    simu_form->Timer2->start();
+    for (int pass = 0; pass < 20 && box.shown.isEmpty(); ++pass)
+        QCoreApplication::processEvents();
+    ASSERT_EQ(box.shown.size(), 1);
+    EXPECT_EQ(firedWhileOpen, 0); // no second frame step while the box was open
+    EXPECT_TRUE(simu_form->Timer2->enabled()); // the timers keep their state
+    for (int pass = 0; pass < 20 && fired < 2; ++pass)
+        QCoreApplication::processEvents();
+    EXPECT_GE(fired, 2); // and the next frame step follows once it is closed
+    simu_form->Close1Click();
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <ctime>
 #include <utime.h>
 
@@ -168,6 +169,27 @@ TEST(ScratchFolder, FoldersLeftByKilledRunsAreRemovedAtTheNextStart)
     ASSERT_TRUE(holder.waitForFinished(30000));
     EXPECT_EQ(holder.exitCode(), 0);
     EXPECT_FALSE(QFileInfo::exists(held));
+}
+
+// A player asked to stop (by the desktop's log-out, a terminal's Ctrl+C or
+// a closed terminal) removes its scratch folder before it exits.
+TEST(ScratchDir, SignalledProgramRemovesItsFolder)
+{
+    QTemporaryDir tmp;
+    for (int signal : {SIGTERM, SIGINT, SIGHUP}) {
+        QProcess probe;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert(QStringLiteral("TMPDIR"), tmp.path());
+        probe.setProcessEnvironment(env);
+        probe.start(QStringLiteral(LW_SCRATCH_PROBE), {QStringLiteral("loop")});
+        ASSERT_TRUE(probe.waitForReadyRead(30000)) << signal;
+        const QString folder = QString::fromLocal8Bit(probe.readLine()).trimmed();
+        ASSERT_TRUE(QFileInfo(folder).isDir()) << signal;
+        ::kill(pid_t(probe.processId()), signal);
+        ASSERT_TRUE(probe.waitForFinished(30000)) << signal;
+        EXPECT_EQ(probe.exitStatus(), QProcess::NormalExit) << signal;
+        EXPECT_FALSE(QFileInfo::exists(folder)) << signal;
+    }
 }
 
 } // namespace

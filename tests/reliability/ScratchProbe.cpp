@@ -5,10 +5,14 @@
 //   frame       a Session, then the frame scratch file through an error box
 //   kill        the folder with a file in it, then killed (SIGKILL)
 //   hold        a Session kept until standard input closes, then exit 0
+//   loop        a Session and an event loop that stops when signalled
 #include "platform/ErrorPresenter.h"
 #include "platform/HandlerGuard.h"
 #include "platform/HostPath.h"
+#include "platform/QuitOnSignals.h"
 #include "platform/ScratchDir.h"
+
+#include <QCoreApplication>
 
 #include <QFile>
 
@@ -33,6 +37,13 @@ void report(const QString& dir)
 int main(int argc, char** argv)
 {
     const char* mode = argc > 1 ? argv[1] : "";
+    if (std::strcmp(mode, "loop") == 0) {
+        QCoreApplication app(argc, argv);
+        ScratchDir::Session session;
+        const QuitOnSignals quitOnSignals;
+        report(ScratchDir::path());
+        return app.exec();
+    }
     if (std::strcmp(mode, "exit") == 0) {
         report(ScratchDir::path());
         std::exit(3);

@@ -154,6 +154,49 @@ TEST_F(BuilderTest, InsertWithoutTemplateOrStoreFailsOnOpening)
     EXPECT_FALSE(bench.table.isOpen());
 }
 
+// A "*.jpg" the decoder cannot read would become a blank frame in the
+// lesson: Insert refuses it before the first record is posted, naming it.
+TEST_F(BuilderTest, InsertRefusesAFrameThatIsNotAJpegAndPostsNothing)
+{
+    const struct {
+        const char* what;
+        QByteArray bytes;
+    } bad[] = {
+        {"text", "0000 this is a text file\r\n"},
+        {"empty", {}},
+        {"cut short", frameJpeg(5).left(200)},
+    };
+    for (const auto& c : bad) {
+        for (const bool storeThere : {false, true}) {
+            QDir(frames).removeRecursively();
+            makeDirectory(frames);
+            addFrames({"a.jpg", "c.jpg"});
+            if (storeThere) {
+                Bench first(root.path());
+                first.builder.insert(frame("a.jpg"));
+            }
+            writeFile(frame("b.jpg"), c.bytes);
+            const QByteArray table = storeThere ? readFile(frame("simu.dbf")) : QByteArray();
+            const QByteArray memo = storeThere ? readFile(frame("simu.dbt")) : QByteArray();
+
+            Bench bench(root.path());
+            try {
+                bench.builder.insert(frame("a.jpg"));
+                ADD_FAILURE() << c.what << ": accepted";
+            } catch (const AppError& e) {
+                EXPECT_EQ(e.message(), LessonTableBuilder::unreadableFrameMessage(
+                                           QFileInfo(frames).canonicalFilePath() + "/b.jpg")) << c.what;
+            }
+            EXPECT_EQ(QFileInfo::exists(frame("simu.dbf")), storeThere) << c.what;
+            if (storeThere) {
+                EXPECT_EQ(readFile(frame("simu.dbf")), table) << c.what;
+                EXPECT_EQ(readFile(frame("simu.dbt")), memo) << c.what;
+                EXPECT_EQ(fieldValues(frames, "GR").size(), 2u) << c.what;
+            }
+        }
+    }
+}
+
 TEST_F(BuilderTest, ScriptsOnStoresOfDifferentSizes)
 {
     struct Case {

@@ -3,6 +3,7 @@
 #include "store/Unit1.h"
 #include "support/TestSupport.h"
 
+#include <QFileInfo>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabWidget>
@@ -117,6 +118,14 @@ TEST(ProFormTest, ButtonsBuildAStoreThroughTheOpenDialog)
     answer = root.file("missing/x.jpg");
     form.Button1Click();
     EXPECT_EQ(errors.messages, QStringList{"I/O error 3."});
+
+    // A frame that is not a JPEG: the box names it, and no record is added.
+    writeFile(root.file("p7/d.jpg"), "text, not a picture");
+    answer = root.file("p7/b.jpg");
+    form.Button1Click();
+    EXPECT_EQ(errors.messages.value(1),
+              LessonTableBuilder::unreadableFrameMessage(QFileInfo(root.file("p7")).canonicalFilePath() + "/d.jpg") + ".");
+    EXPECT_EQ(fieldValues(root.file("p7"), "GR").size(), 3u);
 }
 
 TEST(ProFormTest, RecordCountOnAClosedTableReportsAnError)

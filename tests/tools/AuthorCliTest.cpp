@@ -1,3 +1,5 @@
+#include "CliRun.h"
+
 #include "platform/DbfTable.h"
 #include "platform/TableField.h"
 #include "support/TestSupport.h"
@@ -6,41 +8,10 @@
 
 #include <QBuffer>
 #include <QDir>
-#include <QProcess>
 
 #include <gtest/gtest.h>
 
 namespace {
-
-struct Result {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
-
-Result runInProcess(const QStringList& args)
-{
-    Result r;
-    QBuffer out(&r.out);
-    QBuffer err(&r.err);
-    out.open(QIODevice::WriteOnly);
-    err.open(QIODevice::WriteOnly);
-    r.exitCode = AuthorCli::withStandardCommands().run(args, out, err);
-    return r;
-}
-
-Result runExecutable(const QStringList& args)
-{
-    Result r;
-    QProcess p;
-    p.start(QStringLiteral(LW_BINARY_DIR "/lessonwright-author"), args);
-    if (!p.waitForFinished(30000) || p.exitStatus() != QProcess::NormalExit)
-        return r;
-    r.exitCode = p.exitCode();
-    r.out = p.readAllStandardOutput();
-    r.err = p.readAllStandardError();
-    return r;
-}
 
 // A frame store in dir/simu.dbf with the given frames; M of record 1 set.
 void makeStore(const QString& dir, const std::vector<QByteArray>& frames)
@@ -80,12 +51,12 @@ TEST(AuthorCli, WrongUsageExitsTwoWithTheUsageText)
         {QStringLiteral("dump"), QStringLiteral("."), QStringLiteral("1x"), QStringLiteral("GR")},
     };
     for (const QStringList& args : cases) {
-        const Result r = runInProcess(args);
+        const CliRun r = runInProcess(args);
         EXPECT_EQ(r.exitCode, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(r.err.contains("usage: lessonwright-author")) << args.join(' ').toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
-    const Result real = runExecutable({});
+    const CliRun real = runExecutable({});
     EXPECT_EQ(real.exitCode, 2);
     EXPECT_TRUE(real.err.contains("usage: lessonwright-author"));
     EXPECT_TRUE(real.err.contains("dump DIR RECORD FIELD"));
@@ -94,7 +65,7 @@ TEST(AuthorCli, WrongUsageExitsTwoWithTheUsageText)
 TEST(AuthorCli, TemplateCreatesAnEmptyFrameStorePair)
 {
     TempCurrentDir dir;
-    const Result r = runExecutable({QStringLiteral("template"), dir.file(QStringLiteral("ori"))});
+    const CliRun r = runExecutable({QStringLiteral("template"), dir.file(QStringLiteral("ori"))});
     EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());
     ASSERT_TRUE(QFile::exists(dir.file(QStringLiteral("ori/test.dbt"))));
@@ -111,7 +82,7 @@ TEST(AuthorCli, TemplateCreatesAnEmptyFrameStorePair)
     table.close();
 
     // A second run must not wipe a template that may hold work.
-    const Result again = runInProcess({QStringLiteral("template"), QStringLiteral("ori")});
+    const CliRun again = runInProcess({QStringLiteral("template"), QStringLiteral("ori")});
     EXPECT_EQ(again.exitCode, 1);
     EXPECT_TRUE(again.err.contains("already exists")) << again.err.toStdString();
 }
@@ -141,7 +112,7 @@ TEST(AuthorCli, CountAndDumpReadAFrameStore)
         {{"dump", "master/p9", "1", "GR"}, 1, "", "Cannot open file"},
     };
     for (const auto& c : cases) {
-        const Result r = runInProcess(c.args);
+        const CliRun r = runInProcess(c.args);
         const std::string what = c.args.join(' ').toStdString();
         EXPECT_EQ(r.exitCode, c.exitCode) << what << ": " << r.err.toStdString();
         EXPECT_EQ(r.out, c.out) << what;
@@ -151,13 +122,13 @@ TEST(AuthorCli, CountAndDumpReadAFrameStore)
     }
 
     // Through the executable, stdout carries the bytes unchanged.
-    const Result dump = runExecutable({QStringLiteral("dump"), dir.file(QStringLiteral("master/p4a")),
+    const CliRun dump = runExecutable({QStringLiteral("dump"), dir.file(QStringLiteral("master/p4a")),
                                        QStringLiteral("1"), QStringLiteral("GR")});
     EXPECT_EQ(dump.exitCode, 0);
     EXPECT_EQ(dump.out, kBinary);
-    const Result count = runExecutable({QStringLiteral("count"), dir.file(QStringLiteral("master/p4a"))});
+    const CliRun count = runExecutable({QStringLiteral("count"), dir.file(QStringLiteral("master/p4a"))});
     EXPECT_EQ(count.out, QByteArray("3\n"));
-    const Result missing = runExecutable({QStringLiteral("count"), dir.file(QStringLiteral("nothing"))});
+    const CliRun missing = runExecutable({QStringLiteral("count"), dir.file(QStringLiteral("nothing"))});
     EXPECT_EQ(missing.exitCode, 1);
     EXPECT_TRUE(missing.err.startsWith("Cannot open file ")) << missing.err.toStdString();
 }
@@ -166,10 +137,13 @@ TEST(AuthorCli, CommandsAreAddedThroughTheTable)
 {
     AuthorCli cli;
     QStringList seen;
-    cli.add({QStringLiteral("echo"), QStringLiteral("WORD..."), QStringLiteral("print the words"), 1, 3,
-             [&](const QStringList& args, QIODevice& out) {
-                 seen = args;
-                 out.write(args.join(' ').toUtf8());
+    QStringList options;
+    cli.add({QStringLiteral("echo"), QStringLiteral("A B"), QStringLiteral("print the words"), {},
+             {AuthorCli::Arg::Word, AuthorCli::Arg::Word}, {QStringLiteral("--loud")},
+             [&](const AuthorCli::Call& call) {
+                 seen = call.args;
+                 options = call.options;
+                 call.out.write(call.args.join(' ').toUtf8());
              }});
     QByteArray outBytes;
     QByteArray errBytes;
@@ -177,8 +151,13 @@ TEST(AuthorCli, CommandsAreAddedThroughTheTable)
     QBuffer err(&errBytes);
     out.open(QIODevice::WriteOnly);
     err.open(QIODevice::WriteOnly);
-    EXPECT_EQ(cli.run({QStringLiteral("echo"), QStringLiteral("a"), QStringLiteral("b")}, out, err), 0);
+    EXPECT_EQ(cli.run({QStringLiteral("echo"), QStringLiteral("a"), QStringLiteral("--loud"), QStringLiteral("b")}, out, err), 0);
     EXPECT_EQ(outBytes, QByteArray("a b"));
-    EXPECT_EQ(cli.run({QStringLiteral("echo"), "1", "2", "3", "4"}, out, err), 2);
-    EXPECT_TRUE(cli.usage().contains("echo WORD...")) << cli.usage().toStdString();
+    EXPECT_EQ(options, QStringList{"--loud"});
+    // "--" ends the options: what follows is an argument.
+    EXPECT_EQ(cli.run({QStringLiteral("echo"), QStringLiteral("--"), QStringLiteral("--loud"), QStringLiteral("b")}, out, err), 0);
+    EXPECT_EQ(seen, (QStringList{"--loud", "b"}));
+    EXPECT_EQ(cli.run({QStringLiteral("echo"), "1", "2", "3"}, out, err), 2);
+    EXPECT_EQ(cli.run({QStringLiteral("echo"), "1", "--soft", "3"}, out, err), 2);
+    EXPECT_TRUE(cli.usage().contains("echo [--loud] A B")) << cli.usage().toStdString();
 }

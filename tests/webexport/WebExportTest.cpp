@@ -64,7 +64,7 @@ QString WebExportTest::s_course;
 TEST_F(WebExportTest, CopiesEveryFrameByteForByte)
 {
     const QString out = m_out.filePath("web");
-    const WebExport::Summary summary = WebExport::exportCourse(s_course, out);
+    const WebExport::Summary summary = WebExport::exportCourse(s_course, out, {});
     EXPECT_EQ(summary.parts, 37);
     int frames = 0;
     for (const Catalogue::PartEntry& part : Catalogue::parts()) {
@@ -81,8 +81,7 @@ TEST_F(WebExportTest, CopiesEveryFrameByteForByte)
         EXPECT_TRUE(QFileInfo::exists(out + "/parts/" + part.code + ".js")) << part.code.toStdString();
     }
     EXPECT_EQ(summary.frames, frames);
-    for (const char* name : {"index.html", "index.js", "player.js", "style.css", "course.js", "pointer.png", "arrows/right.png",
-                             "arrows/left.png", "arrows/down.png", "arrows/up.png"})
+    for (const char* name : {"index.html", "index.js", "player.js", "style.css", "course.js"})
         EXPECT_TRUE(QFileInfo::exists(out + "/" + name)) << name;
     // Nothing of the staging folder is left beside the export.
     EXPECT_EQ(QDir(m_out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"web"});
@@ -114,7 +113,7 @@ TEST_F(WebExportTest, FailureLeavesNothingAtOut)
     for (const auto& c : cases) {
         const QStringList before = WebExport::filesBelow(work.path());
         try {
-            WebExport::exportCourse(c.course, c.out);
+            WebExport::exportCourse(c.course, c.out, {});
             ADD_FAILURE() << "no error for " << c.out.toStdString();
         } catch (const AppError& e) {
             EXPECT_TRUE(e.message().contains(c.message)) << e.message().toStdString();
@@ -139,7 +138,7 @@ TEST_F(WebExportTest, FailureLeavesNothingAtOut)
 TEST_F(WebExportTest, ScormPackageIsAValidZipWithOneItemPerLesson)
 {
     const QString zip = m_out.filePath("course.zip");
-    ScormPackage::build(s_course, zip);
+    ScormPackage::build(s_course, zip, {});
     EXPECT_EQ(QDir(m_out.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList{"course.zip"});
 
     QProcess python;

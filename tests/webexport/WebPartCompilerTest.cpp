@@ -1,5 +1,9 @@
 #include "platform/AppError.h"
+#include "platform/DbfTable.h"
+#include "platform/TableField.h"
 #include "webexport/WebPartCompiler.h"
+
+#include <QTemporaryDir>
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -54,6 +58,34 @@ std::vector<QPoint> points(std::initializer_list<std::pair<int, int>> list)
     return out;
 }
 
+// A frame store of records records, record k holding the bytes "frame k",
+// compiled with the two scripts.
+struct Compiled {
+    WebPart part;
+    std::vector<std::pair<int, QByteArray>> frames; // as the compiler handed them on
+};
+
+Compiled compile(const QStringList& events, const QStringList& steps, int records)
+{
+    QTemporaryDir dir;
+    DbfTable::create(dir.filePath("simu.dbf"), DbfTable::frameStoreFields());
+    DbfTable table;
+    const TableField gr(table, QByteArrayLiteral("GR"), TableField::Kind::Blob);
+    table.setDatabaseName(dir.path());
+    table.setTableName("simu.dbf");
+    table.open();
+    for (int k = 0; k < records; ++k) {
+        table.insert();
+        table.setFieldBytes("GR", "frame " + QByteArray::number(k));
+        table.post();
+    }
+    table.first();
+    Compiled c;
+    c.part = WebPartCompiler::compile("p9", 9, events, steps, table, gr,
+                                      [&](int record, const QByteArray& jpeg) { c.frames.emplace_back(record, jpeg); });
+    return c;
+}
+
 } // namespace
 
 // The pointer's glide, tick by tick, in recorded coordinates from the frame's
@@ -62,7 +94,7 @@ std::vector<QPoint> points(std::initializer_list<std::pair<int, int>> list)
 TEST(WebPartCompiler, PointerTicksFollowTheGlideRule)
 {
     const QStringList events = script({mouse(0, 100, 50), key(1), mouse(2, 75, 450), mouse(3, 80, 10), mouse(4, 80, 10)});
-    const WebPart part = WebPartCompiler::compile("p9", 9, events, {}, 5);
+    const WebPart part = compile(events, {}, 5).part;
     ASSERT_EQ(part.events.size(), 5u);
     const std::vector<std::vector<QPoint>> expected = {
         points({{20, 10}, {40, 20}, {60, 30}, {80, 40}, {100, 50}, {100, 50}}),
@@ -82,8 +114,8 @@ TEST(WebPartCompiler, PointerTicksFollowTheGlideRule)
 
 // Narration and arrows per event as the player's pass reads them: the box of
 // event 0 without arrow lines (the arrow is left as it was), arrows read from
-// their fixed columns, a diagonal arrow placed but with no picture of its
-// own, an event without a step hiding the arrow.
+// their fixed columns, a diagonal arrow with its corner's picture, an event
+// without a step hiding the arrow.
 TEST(WebPartCompiler, NarrationAndArrowsPerEvent)
 {
     const QStringList events = script({mouse(0, 10, 10), mouse(1, 10, 10), mouse(2, 10, 10), mouse(3, 10, 10), mouse(4, 10, 10)});
@@ -92,7 +124,7 @@ TEST(WebPartCompiler, NarrationAndArrowsPerEvent)
           << step(2, 1, "Menu", {"Open the menu."}, "ARR_D1R.BMP", "-5", " 300")
           << step(3, 2, "Corner", {"Diagonal."}, "ARR_NW_R.BMP", " 99", " 98")
           << step(4, 4, "End", {"Done."});
-    const WebPart part = WebPartCompiler::compile("p9", 9, events, steps, 5);
+    const WebPart part = compile(events, steps, 5).part;
     ASSERT_EQ(part.events.size(), 5u);
 
     const struct {
@@ -104,9 +136,9 @@ TEST(WebPartCompiler, NarrationAndArrowsPerEvent)
     } expected[] = {
         {true, {"<script>alert(1)</script>", "", "second paragraph"}, WebEvent::ArrowShow::Keep, {}, {}},
         {true, {"Open the menu."}, WebEvent::ArrowShow::Shown, {300, 5}, "down"},
-        {true, {"Diagonal."}, WebEvent::ArrowShow::Shown, {98, 99}, {}},
-        {false, {}, WebEvent::ArrowShow::Hidden, {}, {}},
-        {true, {"Done."}, WebEvent::ArrowShow::Hidden, {}, {}},
+        {true, {"Diagonal."}, WebEvent::ArrowShow::Shown, {98, 99}, "northwest"},
+        {false, {}, WebEvent::ArrowShow::Hidden, {}, "northwest"},
+        {true, {"Done."}, WebEvent::ArrowShow::Hidden, {}, "northwest"},
     };
     for (size_t k = 0; k < 5; ++k) {
         const WebEvent& e = part.events[k];
@@ -128,25 +160,30 @@ TEST(WebPartCompiler, NarrationAndArrowsPerEvent)
 }
 
 // A store with fewer records than events shows its last record again and
-// reports its end; a store without records shows no frame.
+// reports its end; each record shown is handed on once, and records no event
+// shows are not.
 TEST(WebPartCompiler, FramesFollowTheStoreRecords)
 {
     const QStringList events = script({mouse(0, 1, 1), mouse(1, 2, 2), mouse(2, 3, 3), mouse(3, 4, 4)});
-    const WebPart short2 = WebPartCompiler::compile("p9", 9, events, {}, 2);
+    const Compiled short2 = compile(events, {}, 2);
     const int frames[] = {0, 1, 1, 1};
     const bool atEnd[] = {false, false, true, true};
     for (int k = 0; k < 4; ++k) {
-        EXPECT_EQ(short2.events[size_t(k)].frame, frames[k]) << k;
-        EXPECT_EQ(short2.events[size_t(k)].storeAtEnd, atEnd[k]) << k;
+        EXPECT_EQ(short2.part.events[size_t(k)].frame, frames[k]) << k;
+        EXPECT_EQ(short2.part.events[size_t(k)].storeAtEnd, atEnd[k]) << k;
     }
-    const WebPart none = WebPartCompiler::compile("p9", 9, events, {}, 0);
-    EXPECT_EQ(none.events[0].frame, -1);
+    EXPECT_EQ(short2.frames, (std::vector<std::pair<int, QByteArray>>{{0, "frame 0"}, {1, "frame 1"}}));
+    EXPECT_EQ(short2.part.records, 2);
+
+    const Compiled long6 = compile(events, {}, 6);
+    EXPECT_EQ(long6.frames.size(), 4u);
+    EXPECT_EQ(long6.frames.back(), std::make_pair(3, QByteArray("frame 3")));
 }
 
 TEST(WebPartCompiler, BadNumbersFailWithThePlayersMessage)
 {
     try {
-        WebPartCompiler::compile("p9", 9, script({"# 0000  Mouse:513 X=1x2 Y=003 Event:Left_Button_Down"}), {}, 1);
+        compile(script({"# 0000  Mouse:513 X=1x2 Y=003 Event:Left_Button_Down"}), {}, 1);
         FAIL() << "no error";
     } catch (const AppError& e) {
         EXPECT_EQ(e.message(), "'1x2' is not a valid integer value");
@@ -159,7 +196,7 @@ TEST(WebPartCompiler, BadNumbersFailWithThePlayersMessage)
 TEST(WebPartCompiler, ScriptIsAsciiJsonHandedToThePlayer)
 {
     QStringList steps = step(1, 0, QString::fromLatin1("T\xe9ma"), {QString::fromLatin1("caf\xe9 <img src=x onerror=alert(1)>"), "tab\there"});
-    const WebPart part = WebPartCompiler::compile("p9", 9, script({mouse(0, 40, 0)}), steps, 1);
+    const WebPart part = compile(script({mouse(0, 40, 0)}), steps, 1).part;
     const QByteArray js = WebPartCompiler::toScript(part);
     const QByteArray prefix = "LessonwrightPlayer.receive(document.currentScript, ";
     ASSERT_TRUE(js.startsWith(prefix));

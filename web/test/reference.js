@@ -60,7 +60,9 @@ function glide(eventLines) {
   return out;
 }
 
-const PICTURES = [["ARR_R1R.BMP", "right"], ["ARR_L1R.BMP", "left"], ["ARR_D1R.BMP", "down"], ["ARR_U1R.BMP", "up"]];
+const PICTURES = [["ARR_R1R.BMP", "right"], ["ARR_L1R.BMP", "left"], ["ARR_D1R.BMP", "down"], ["ARR_U1R.BMP", "up"],
+                  ["ARR_NW_R.BMP", "northwest"], ["ARR_SW_R.BMP", "southwest"], ["ARR_SE_R.BMP", "southeast"],
+                  ["ARR_NE_R.BMP", "northeast"]];
 
 // The narration box and arrow of event n; arrows are not read for event 0.
 function narration(stepLines, n) {

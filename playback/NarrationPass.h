@@ -18,7 +18,8 @@ enum class Form {
     Frame, // at every frame step: arrows too
 };
 
-enum class Arrow { Right, Left, Down, Up };
+// The straight arrows and the diagonal ones, which point to a corner.
+enum class Arrow { Right, Left, Down, Up, NorthWest, SouthWest, SouthEast, NorthEast };
 
 // Where the pass puts what it reads. Positions are final: screen coordinates
 // for the box, panel coordinates for the arrow.
@@ -34,12 +35,14 @@ public:
     virtual void setArrowLeft(int left) = 0;
 };
 
-// The built-in arrow file names, in the order they are tested.
+// The built-in arrow file names, in the order they are tested. Each names
+// its own picture, diagonal ones included, so an arrow always points the
+// way its step says.
 struct ArrowName {
     const char* fileName;
     Arrow arrow;
 };
-extern const ArrowName kArrowNames[4];
+extern const ArrowName kArrowNames[8];
 
 // Runs the pass for the event numbered state.screennum over lsnlist. Resets
 // stepstate, textstate, locrest and the box text first (and arrowstate in the

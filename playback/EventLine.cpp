@@ -1,6 +1,6 @@
-#include "player/EventLine.h"
+#include "playback/EventLine.h"
 
-#include "player/PlayerText.h"
+#include "playback/PlayerText.h"
 
 using PlayerText::copy;
 using PlayerText::pos;

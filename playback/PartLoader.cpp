@@ -1,4 +1,4 @@
-#include "launcher/PartLoader.h"
+#include "playback/PartLoader.h"
 
 #include "content/ScriptLibrary.h"
 #include "platform/DbfTable.h"

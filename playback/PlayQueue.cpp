@@ -1,4 +1,4 @@
-#include "player/PlayQueue.h"
+#include "playback/PlayQueue.h"
 
 namespace PlayQueue {
 

@@ -1,4 +1,4 @@
-#include "player/PlayerText.h"
+#include "playback/PlayerText.h"
 
 #include "platform/AppError.h"
 

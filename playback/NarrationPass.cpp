@@ -1,7 +1,7 @@
-#include "player/NarrationPass.h"
+#include "playback/NarrationPass.h"
 
-#include "player/PlayerState.h"
-#include "player/PlayerText.h"
+#include "playback/PlayerState.h"
+#include "playback/PlayerText.h"
 
 using PlayerText::copy;
 using PlayerText::pos;
@@ -9,11 +9,11 @@ using PlayerText::toInt;
 
 namespace NarrationPass {
 
-const ArrowName kArrowNames[4] = {
-    {"ARR_R1R.BMP", Arrow::Right},
-    {"ARR_L1R.BMP", Arrow::Left},
-    {"ARR_D1R.BMP", Arrow::Down},
-    {"ARR_U1R.BMP", Arrow::Up},
+const ArrowName kArrowNames[8] = {
+    {"ARR_R1R.BMP", Arrow::Right},      {"ARR_L1R.BMP", Arrow::Left},
+    {"ARR_D1R.BMP", Arrow::Down},       {"ARR_U1R.BMP", Arrow::Up},
+    {"ARR_NW_R.BMP", Arrow::NorthWest}, {"ARR_SW_R.BMP", Arrow::SouthWest},
+    {"ARR_SE_R.BMP", Arrow::SouthEast}, {"ARR_NE_R.BMP", Arrow::NorthEast},
 };
 
 namespace {
@@ -29,11 +29,11 @@ void readLocation(const QString& line, PlayerState& s, View& view)
     s.locrest = copy(line, 14, line.size());
     int blank = pos(QStringLiteral(" "), s.locrest);
     const int x = toInt(copy(s.locrest, 1, blank - 1));
-    view.setBoxLeft(x + s.originx);
+    view.setBoxLeft(s.mapping().screenX(x));
     s.locrest = copy(s.locrest, blank + 1, s.locrest.size());
     blank = pos(QStringLiteral(" "), s.locrest);
     const int y = toInt(copy(s.locrest, 1, blank - 1));
-    view.setBoxTop(y + s.originy);
+    view.setBoxTop(s.mapping().screenY(y));
 }
 
 } // namespace
@@ -56,8 +56,8 @@ void run(Form form, const QStringList& lsnlist, PlayerState& s, View& view)
         if (line == screenLine)
             s.stepstate = kOn;
         if (arrows && s.stepstate == kOn) {
-            // All four are tested; the last match wins. Diagonal arrows match
-            // none and keep the picture last copied.
+            // All are tested; the last match wins. The mask file names
+            // differ from the pictures' and never match.
             for (const ArrowName& a : kArrowNames) {
                 if (pos(QLatin1String(a.fileName), line) > 1)
                     view.copyArrowPicture(a.arrow);
@@ -66,9 +66,9 @@ void run(Form form, const QStringList& lsnlist, PlayerState& s, View& view)
         // The arrow numbers sit in fixed columns after the sign character,
         // so a negative value is read without its sign.
         if (arrows && s.stepstate == kOn && pos(QStringLiteral("%GraphicTop="), line) > 0)
-            view.setArrowTop(toInt(copy(line, 14, 3)) + s.originy - s.menuoffset);
+            view.setArrowTop(s.mapping().panelY(toInt(copy(line, 14, 3))));
         if (arrows && s.stepstate == kOn && pos(QStringLiteral("%GraphicLeft="), line) > 0) {
-            view.setArrowLeft(toInt(copy(line, 15, 3)) + s.originx);
+            view.setArrowLeft(s.mapping().screenX(toInt(copy(line, 15, 3))));
             s.arrowstate = kOn;
         }
         // Adding the text before the switch below keeps "%Scroll= 0" itself

@@ -1,7 +1,7 @@
-#include "player/PointerMotion.h"
+#include "playback/PointerMotion.h"
 
-#include "player/EventLine.h"
-#include "player/PlayerState.h"
+#include "playback/EventLine.h"
+#include "playback/PlayerState.h"
 
 #include <cstdlib>
 
@@ -9,14 +9,15 @@ namespace PointerMotion {
 
 void setUpTarget(PlayerState& s, const QString& line)
 {
-    s.targetx = EventLine::x(line) + s.originx;
-    s.targety = EventLine::y(line) + s.originy;
-    s.stepx = kStepX;
+    const ScreenMapping mapping = s.mapping();
+    s.targetx = mapping.screenX(EventLine::x(line));
+    s.targety = mapping.screenY(EventLine::y(line));
+    s.stepx = mapping.glideStep();
     // Same column: the first tick jumps, so no vertical step (and no division).
     if (s.targetx == s.curx)
         s.stepy = 0;
     else
-        s.stepy = int(qint64(std::abs(s.targety - s.cury)) * kStepX / std::abs(s.targetx - s.curx));
+        s.stepy = int(qint64(std::abs(s.targety - s.cury)) * s.stepx / std::abs(s.targetx - s.curx));
     s.goup = s.cury > s.targety;
     s.goright = s.targetx > s.curx;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "playback/ScreenMapping.h"
+
 #include <QString>
 
 // What the player knows while it plays a part. One set for the program; all
@@ -12,6 +14,7 @@ struct PlayerState {
     int menuoffset = 0;  // screen top to the top of the frame panel
     int originx = 0;     // screen position of the 640 x 480 frame's corner
     int originy = 0;
+    int scale = 1;       // screen pixels per recorded pixel
 
     int curx = 0;        // where the player last put the pointer
     int cury = 0;
@@ -27,4 +30,13 @@ struct PlayerState {
     QString textstate;   // "OFF" or "ON"
     QString arrowstate;  // "OFF" or "ON"
     QString locrest;
+
+    ScreenMapping mapping() const { return {originx, originy, menuoffset, scale}; }
+    void setMapping(const ScreenMapping& m)
+    {
+        originx = m.originx;
+        originy = m.originy;
+        menuoffset = m.menuoffset;
+        scale = m.scale;
+    }
 };

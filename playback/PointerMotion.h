@@ -1,5 +1,7 @@
 #pragma once
 
+#include "playback/ScreenMapping.h"
+
 #include <functional>
 
 #include <QString>
@@ -11,7 +13,7 @@ struct PlayerState;
 // then a final jump onto the target.
 namespace PointerMotion {
 
-constexpr int kStepX = 20;
+constexpr int kStepX = ScreenMapping::kGlideStep;
 
 // Sets targetx/targety from the mouse position in line (plus the frame
 // origin), and stepx, stepy, goup, goright from where the pointer is now.

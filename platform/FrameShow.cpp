@@ -1,4 +1,4 @@
-#include "player/FrameShow.h"
+#include "platform/FrameShow.h"
 
 #include "platform/AppError.h"
 #include "platform/FileHandle.h"

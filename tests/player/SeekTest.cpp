@@ -1,0 +1,213 @@
+#include "PlayerFixture.h"
+
+#include "content/Catalogue.h"
+#include "content/ScriptLibrary.h"
+#include "platform/AppError.h"
+#include "platform/DbfTable.h"
+#include "platform/HostPath.h"
+
+#include <QBuffer>
+#include <QDir>
+
+// Going straight to an event or a step must land where playing there lands.
+// Every lesson is played through with NEXT at every box, the engine's state
+// recorded at every event; then every event is gone to directly and the
+// state compared.
+
+namespace {
+
+struct Snapshot {
+    QString part;
+    int event = 0;
+    int record = 0;
+    QPoint pointer;
+    QPoint target;
+    int stepy = 0;
+    bool goup = false;
+    bool goright = false;
+    bool box = false;
+    QStringList text;
+    QPoint boxAt;
+    bool arrow = false;
+    int arrowPicture = -1;
+    QPoint arrowAt;
+    bool pointerTimer = false;
+    bool frameTimer = false;
+
+    bool operator==(const Snapshot& o) const
+    {
+        // Where a hidden box or arrow stands is not seen.
+        return part == o.part && event == o.event && record == o.record && pointer == o.pointer
+            && target == o.target && stepy == o.stepy && goup == o.goup && goright == o.goright && box == o.box
+            && (!box || (text == o.text && boxAt == o.boxAt)) && arrow == o.arrow
+            && (!arrow || (arrowPicture == o.arrowPicture && arrowAt == o.arrowAt))
+            && pointerTimer == o.pointerTimer && frameTimer == o.frameTimer;
+    }
+};
+
+std::ostream& operator<<(std::ostream& os, const Snapshot& s)
+{
+    return os << s.part.toStdString() << " event " << s.event << " record " << s.record << " pointer ("
+              << s.pointer.x() << "," << s.pointer.y() << ") target (" << s.target.x() << "," << s.target.y()
+              << ") box " << s.box << " at (" << s.boxAt.x() << "," << s.boxAt.y() << ") arrow " << s.arrow << " "
+              << s.arrowPicture << " timers " << s.pointerTimer << s.frameTimer;
+}
+
+Snapshot snapshot()
+{
+    const PlaybackEngine& e = simu_form->engine();
+    const PlayerState& s = e.state();
+    const PlaybackEngine::Screen& screen = e.screen();
+    Snapshot r;
+    r.part = e.currentPartCode();
+    r.event = e.currentEvent();
+    r.record = ProForm->Table1.recNo();
+    r.pointer = {s.curx, s.cury};
+    r.target = {s.targetx, s.targety};
+    r.stepy = s.stepy;
+    r.goup = s.goup;
+    r.goright = s.goright;
+    r.box = screen.box.visible;
+    r.text = screen.box.lines;
+    r.boxAt = {screen.box.left.value_or(-1), screen.box.top.value_or(-1)};
+    r.arrow = screen.arrow.visible;
+    r.arrowPicture = screen.arrow.picture ? int(*screen.arrow.picture) : -1;
+    r.arrowAt = {screen.arrow.left, screen.arrow.top};
+    r.pointerTimer = e.pointerTimerOn();
+    r.frameTimer = e.frameTimerOn();
+    return r;
+}
+
+// A store with one small frame per event: what is compared is the record.
+void makeSmallStore(const QString& code, int records)
+{
+    const QString dir = QStringLiteral("master\\") + code + QLatin1Char('\\');
+    QDir().mkpath(HostPath::toHost(dir));
+    DbfTable::create(HostPath::toHost(dir + QStringLiteral("simu.dbf")), DbfTable::frameStoreFields());
+    QImage img(16, 12, QImage::Format_RGB32);
+    img.fill(Qt::darkCyan);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "JPG", 90);
+    DbfTable table;
+    table.setDatabaseName(dir);
+    table.setTableName(QStringLiteral("simu.dbf"));
+    table.open();
+    for (int i = 0; i < records; ++i) {
+        table.insert();
+        table.setFieldBytes("GR", jpeg);
+        table.post();
+    }
+}
+
+class SeekTest : public PlayerWindows {
+protected:
+    void SetUp() override
+    {
+        PlayerWindows::SetUp();
+        for (const Catalogue::PartEntry& part : Catalogue::parts()) {
+            const int events = (int(ScriptLibrary::lines(part.sheet, part.eventList).size()) + 1) / 3;
+            makeSmallStore(part.code, events);
+        }
+    }
+
+    // Fresh windows, so nothing of an earlier lesson is on screen.
+    void startLesson(int lessonIndex)
+    {
+        windows.reset();
+        windows.emplace();
+        Mainf->setPlayQueue(Catalogue::partCodes(lessonIndex));
+        Mainf->runsimu(Mainf->ListBox2->item(lessonIndex)->text(), lessonIndex);
+    }
+
+    // Plays the lesson through, pressing NEXT at every box; one snapshot
+    // per event, taken as soon as the event is on screen.
+    std::vector<Snapshot> playThrough(int lessonIndex)
+    {
+        startLesson(lessonIndex);
+        std::vector<Snapshot> seen{snapshot()};
+        for (int guard = 0; guard < 5000; ++guard) {
+            if (popupform->isVisible())
+                popupform->NBClick();
+            tickUntilArrived();
+            if (!simu_form->Timer2->enabled())
+                break;
+            simu_form->Timer2Timer();
+            const Snapshot now = snapshot();
+            if (now.part != seen.back().part || now.event != seen.back().event)
+                seen.push_back(now);
+        }
+        return seen;
+    }
+};
+
+TEST_F(SeekTest, GoingToAnyEventOfEveryPartLandsWherePlayingLands)
+{
+    int parts = 0;
+    int events = 0;
+    for (int lesson = 0; lesson < 20; ++lesson) {
+        const QStringList codes = Catalogue::partCodes(lesson);
+        const std::vector<Snapshot> played = playThrough(lesson);
+        ASSERT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
+        ASSERT_EQ(played.back().part, codes.last());
+        parts += int(codes.size());
+        // Gone to from the end of the lesson, and in reverse, so every seek
+        // starts from somewhere else.
+        for (auto it = played.rbegin(); it != played.rend(); ++it) {
+            simu_form->engine().goToEvent(int(codes.indexOf(it->part)), it->event);
+            simu_form->showEngineState();
+            EXPECT_EQ(snapshot(), *it);
+            ++events;
+        }
+    }
+    EXPECT_EQ(parts, 37);
+    EXPECT_GT(events, 2000);
+}
+
+TEST_F(SeekTest, StepsCrossPartBoundariesBothWays)
+{
+    const std::vector<Snapshot> played = playThrough(19);
+    PlaybackEngine& engine = simu_form->engine();
+    const std::vector<PlaybackEngine::StepPlace> steps = engine.steps();
+    ASSERT_GT(steps.size(), 20u);
+    // Every step shows its box; going forward and back across every part
+    // boundary of lesson 20 lands on the step's own part and event.
+    for (std::size_t i = 0; i + 1 < steps.size(); ++i) {
+        if (steps[i].part == steps[i + 1].part)
+            continue;
+        for (std::size_t j : {i + 1, i}) {
+            engine.goToStep(int(j));
+            EXPECT_EQ(engine.currentPartIndex(), steps[j].part);
+            EXPECT_EQ(engine.currentEvent(), steps[j].event);
+            EXPECT_TRUE(engine.screen().box.visible);
+            EXPECT_FALSE(engine.pointerTimerOn());
+        }
+    }
+    EXPECT_ANY_THROW(engine.goToStep(int(steps.size())));
+}
+
+TEST_F(SeekTest, MissingStoreGivesTheEnginesErrorAndLeavesThePlaythrough)
+{
+    playThrough(10);
+    PlaybackEngine& engine = simu_form->engine();
+    engine.goToEvent(1, 5);
+    simu_form->showEngineState();
+    const Snapshot before = snapshot();
+    QDir(HostPath::toHost(QStringLiteral("master\\p11b\\"))).removeRecursively();
+    try {
+        engine.goToEvent(2, 3);
+        ADD_FAILURE() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_TRUE(e.message().contains(QStringLiteral("simu.dbf"))) << e.message().toStdString();
+    }
+    simu_form->showEngineState();
+    EXPECT_EQ(snapshot(), before);
+    EXPECT_EQ(engine.eventScript(), ScriptLibrary::lines(Catalogue::findPart("p11a")->sheet,
+                                                         Catalogue::findPart("p11a")->eventList));
+    // And playing goes on from there.
+    engine.goToEvent(1, 6);
+    EXPECT_EQ(ProForm->Table1.recNo(), 7);
+}
+
+} // namespace
