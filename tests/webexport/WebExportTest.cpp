@@ -180,3 +180,30 @@ TEST(ZipWriter, CrcMatchesTheStandardCheckValue)
     EXPECT_EQ(ZipWriter::crc32("123456789"), 0xCBF43926u);
     EXPECT_EQ(ZipWriter::crc32(QByteArray()), 0u);
 }
+
+// The command line, started in a folder, takes COURSE and OUT relative to it
+// and reports one progress line per part on stderr.
+TEST_F(WebExportTest, CommandsTakePathsRelativeToWhereTheyStart)
+{
+    ASSERT_TRUE(QFile::link(s_course, m_out.filePath("course")));
+    const struct {
+        QStringList args;
+        QString written;
+    } cases[] = {
+        {{"export-web", "course", "site"}, "site/index.html"},
+        {{"export-scorm", "./course/", "package.zip"}, "package.zip"},
+    };
+    for (const auto& c : cases) {
+        QProcess tool;
+        tool.setWorkingDirectory(m_out.path());
+        tool.start(QStringLiteral(LW_BINARY_DIR "/lessonwright-author"), c.args);
+        ASSERT_TRUE(tool.waitForFinished(120000));
+        EXPECT_EQ(tool.exitCode(), 0) << tool.readAllStandardError().constData();
+        EXPECT_TRUE(QFileInfo::exists(m_out.filePath(c.written))) << c.written.toStdString();
+        const QString err = QString::fromLocal8Bit(tool.readAllStandardError());
+        EXPECT_EQ(err.count('\n'), 37) << err.toStdString();
+        EXPECT_TRUE(err.startsWith("p1: ")) << err.toStdString();
+    }
+    for (const QString& picture : {"arrows/right.png", "arrows/northeast.png", "pointer.png"})
+        EXPECT_FALSE(QImage(m_out.filePath("site/" + picture)).isNull()) << picture.toStdString();
+}
