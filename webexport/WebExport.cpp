@@ -124,9 +124,13 @@ int exportPart(const Catalogue::PartEntry& entry, const QDir& course, const QDir
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {
-    QDir().mkpath(QFileInfo(path).path());
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size() || !file.flush())
+    // The folder is made when the first file in it fails to open, not looked
+    // up for every frame.
+    bool opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (!opened && QDir().mkpath(QFileInfo(path).path()))
+        opened = file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    if (!opened || file.write(bytes) != bytes.size() || !file.flush())
         throw AppError(QStringLiteral("Cannot write file %1").arg(QDir::toNativeSeparators(path)));
 }
 
