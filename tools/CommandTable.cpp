@@ -187,7 +187,7 @@ AuthorCli AuthorCli::withStandardCommands()
              text("print the event script and the step script made from a part's storyboard"), {},
              {Arg::CodeOrStory}, {}, ContentCommands::showPart});
     cli.add({text("check-part"), text("CODE|FILE.story"),
-             text("compare a storyboard's events, steps and arrows with its row in allocation.txt"), {},
+             text("compare a storyboard's events, steps and arrows with its row in allocation.txt, and check every step's layout"), {},
              {Arg::CodeOrStory}, {}, ContentCommands::checkPart});
     cli.add({text("export-library"), text("DIR"),
              text("write every list of the built-in script library as DIR/<sheet>/<list>.txt (CR LF)"), {},

@@ -4,6 +4,7 @@
 #include "content/storyboard/FrameRenderer.h"
 #include "content/storyboard/LibraryBuilder.h"
 #include "content/storyboard/LibraryStats.h"
+#include "content/storyboard/StepLayoutCheck.h"
 #include "platform/AppError.h"
 
 #include <QFileInfo>
@@ -59,7 +60,8 @@ void checkPart(const AuthorCli::Call& call)
     const Storyboard board = loadBoard(call.args[0]);
     const auto scripts = LibraryBuilder::generate(board);
     const PartStats stats = LibraryStats::compute(scripts.events, scripts.steps);
-    const QStringList problems = LibraryStats::checkPart(board.code(), stats, LibraryStats::builtInAllocation());
+    const QStringList problems = LibraryStats::checkPart(board.code(), stats, LibraryStats::builtInAllocation())
+        + StepLayoutCheck::check(board);
     for (const QString& problem : problems)
         writeLine(call.out, problem);
     writeLine(call.out, QStringLiteral("%1: %2 events, %3 steps, %4 arrows, %5 problem(s)")

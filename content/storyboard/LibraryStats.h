@@ -6,8 +6,7 @@
 
 #include <vector>
 
-// Counts and ranges of one part's two scripts: what the library's totals
-// are made of.
+// Counts of one part's two scripts: what the library's totals are made of.
 struct PartStats {
     int eventLines = 0;
     int stepLines = 0;
@@ -27,17 +26,7 @@ struct PartStats {
 
     int steps = 0;
     QMap<QString, int> arrows;     // by direction code
-    int narration = 0;
-    int emptyNarration = 0;
-    int multiline = 0;
-    int over255 = 0;
-    int longestNarration = 0;
     int longestTopic = 0;
-    int minBoxX = 1000, maxBoxX = -1000, minBoxY = 1000, maxBoxY = -1000;
-    int minBoxW = 1000, maxBoxW = -1000, minBoxH = 1000, maxBoxH = -1000;
-    int minArrowTop = 1000, maxArrowTop = -1000, minArrowLeft = 1000, maxArrowLeft = -1000;
-    int negativeArrows = 0;
-    QMap<QString, int> locationLines;
     bool late = false;             // first step after event 0
     bool arrowAtEventZero = false;
     bool screensValid = true;      // strictly rising and naming existing events
@@ -63,7 +52,7 @@ Allocation parseAllocation(const QStringList& lines);
 const Allocation& builtInAllocation();
 
 // What a part's scripts get wrong against its row, its extremes and the
-// library-wide ranges; empty when the part meets them all.
+// library-wide mouse ranges; empty when the part meets them all.
 QStringList checkPart(const QString& code, const PartStats& stats, const Allocation& allocation);
 
 } // namespace LibraryStats

@@ -26,21 +26,11 @@ const QStringList kActions = {
 // steps use, in the middle of the screen.
 const QRect kDefaultBox(215, 177, 181, 131);
 
-// Arrow picture sizes, so an arrow can be set beside what it points at.
-QSize arrowSize(const QString& code)
-{
-    if (code == QLatin1String("R")) return {58, 46};
-    if (code == QLatin1String("L")) return {56, 44};
-    if (code == QLatin1String("D")) return {46, 56};
-    if (code == QLatin1String("U")) return {48, 56};
-    return {48, 48};
-}
-
 // Where an arrow's top-left corner goes so that its tip touches rect.
 QPoint arrowFor(const QString& code, const QRect& rect)
 {
     const QPoint c = rect.center();
-    const QSize s = arrowSize(code);
+    const QSize s = Storyboard::arrowSize(code);
     if (code == QLatin1String("R")) return {rect.left() - s.width() - 2, c.y() - s.height() / 2};
     if (code == QLatin1String("L")) return {rect.right() + 3, c.y() - s.height() / 2};
     if (code == QLatin1String("D")) return {c.x() - s.width() / 2, rect.top() - s.height() - 2};
@@ -209,6 +199,15 @@ QStringList StoryboardText::load(const QString& path)
     return ScriptLibrary::splitLines(file.readAll());
 }
 
+QSize Storyboard::arrowSize(const QString& code)
+{
+    if (code == QLatin1String("R")) return {58, 46};
+    if (code == QLatin1String("L")) return {56, 44};
+    if (code == QLatin1String("D")) return {46, 56};
+    if (code == QLatin1String("U")) return {48, 56};
+    return {48, 48};
+}
+
 bool Storyboard::hasBuiltIn(const QString& code)
 {
     return QFile::exists(QStringLiteral(":/storyboards/%1.story").arg(code));
@@ -263,7 +262,9 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
         keyFrameNext = false;
         if (index == 0 && !record.isMouse())
             fail(QStringLiteral("a session begins with a mouse event"));
+        QString subject;
         if (pending) {
+            subject = !pending->arrowTarget.isEmpty() ? pending->arrowTarget : !target.isEmpty() ? target : model.focus();
             Step step;
             step.screen = index;
             step.topic = pending->topic;
@@ -275,35 +276,32 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
             step.narration = pending->narration;
             if (step.narration.isEmpty())
                 fail(QStringLiteral("step '%1' has no narration").arg(pending->topic));
+            StepFocus focus;
+            focus.control = targetRect.isNull() ? model.target(model.focus()).value_or(QRect()) : targetRect;
+            if (record.isMouse())
+                focus.pointer = QPoint(record.x, record.y);
+            focus.arrowAim = focus.control;
+            if (!pending->arrowTarget.isEmpty()) {
+                const auto r = model.target(pending->arrowTarget);
+                if (!r)
+                    fail(QStringLiteral("no arrow target '%1' on the screen").arg(pending->arrowTarget));
+                focus.arrowAim = *r;
+            }
             if (!pending->arrow.isEmpty()) {
                 if (index == 0)
                     fail(QStringLiteral("the step of event 0 cannot have an arrow"));
-                QPoint at;
-                if (pending->arrowAt) {
-                    at = *pending->arrowAt;
-                } else {
-                    QRect aim = targetRect;
-                    if (!pending->arrowTarget.isEmpty()) {
-                        const auto r = model.target(pending->arrowTarget);
-                        if (!r)
-                            fail(QStringLiteral("no arrow target '%1' on the screen").arg(pending->arrowTarget));
-                        aim = *r;
-                    } else if (aim.isNull()) {
-                        const auto r = model.target(model.focus());
-                        if (!r)
-                            fail(QStringLiteral("arrow of a key event needs a target"));
-                        aim = *r;
-                    }
-                    at = arrowFor(pending->arrow, aim);
-                }
+                if (!pending->arrowAt && focus.arrowAim.isNull())
+                    fail(QStringLiteral("arrow of a key event needs a target"));
+                const QPoint at = pending->arrowAt ? *pending->arrowAt : arrowFor(pending->arrow, focus.arrowAim);
                 step.arrow = StepArrow{StepScript::arrowFolder() + StepScript::arrowFileName(pending->arrow),
                                        StepScript::arrowFolder() + StepScript::arrowMaskName(pending->arrow), at.y(), at.x()};
             }
             result.steps.push_back(step);
+            result.focus.push_back(focus);
             pending = nullptr;
         }
         if (visitor)
-            visitor(Frame{index, &model, target, record});
+            visitor(Frame{index, &model, target, record, subject});
         model.event(input, target, keyText);
         result.events.push_back(record);
         lastRecord = record;

@@ -37,6 +37,9 @@ public:
     // The compiled-in storyboard of a part; throws when there is none.
     static Storyboard builtIn(const QString& code);
     static bool hasBuiltIn(const QString& code);
+    // The size of an arrow picture by direction code ("R", "NW", ...), so an
+    // arrow can be set beside what it points at.
+    static QSize arrowSize(const QString& code);
 
     QString code() const { return m_code; }
     const std::vector<Entry>& entries() const { return m_entries; }
@@ -48,15 +51,28 @@ public:
         const ScreenModel* screen = nullptr;
         QString target;           // element the event acts on; empty for keys
         EventRecord record;
+        // The control the narration step shown with this frame is about:
+        // the step's arrow target, else the event's target, else (keys)
+        // the focused control; empty when no step starts here.
+        QString subject;
     };
     using FrameVisitor = std::function<void(const Frame&)>;
 
     // Replays the session. Throws AppError naming the storyboard line when a
     // target does not exist in the state reached or a step cannot be tied
     // to an event.
+    // Where a step's attention goes on its frame: the control the next
+    // record acts on (the focused field for a key), the point the pointer
+    // glides to (none for a key) and the control the arrow aims at.
+    struct StepFocus {
+        QRect control;
+        std::optional<QPoint> pointer;
+        QRect arrowAim;
+    };
     struct Result {
         std::vector<EventRecord> events;
         std::vector<Step> steps;
+        std::vector<StepFocus> focus;   // one per step, in step order
     };
     Result play(const FrameVisitor& visitor = {}) const;
 

@@ -12,7 +12,7 @@ node Forms/CUSTOMERS/Blocks/CUSTOMER : block
 node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID : item
 node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/NAME : item
 node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CITY : item
-node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers/WHEN-VALIDATE-ITEM : trigger
+node Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers/On Check : trigger
 expand Forms/CUSTOMERS/Blocks/CUSTOMER/Items
 node Forms/CUSTOMERS/Canvases/CANVAS1 : canvas
 node Forms/CUSTOMERS/Windows/WINDOW1 : window
@@ -27,9 +27,7 @@ item CITY textitem 100 88 140 18
 status Ready
 
 step 'Forms Interface Components'
-> In this lesson you meet the four windows you use to build every form: the Object Navigator, the Property Palette, the Layout Editor and the Tarnic Editor.
->
-> The pointer shows each one in turn. Press NEXT whenever you are ready to go on.
+> This lesson shows the four windows you build every form with: the Object Navigator, the Property Palette, the Layout Editor and the Tarnic Editor. Press NEXT to go on.
 down node:Forms/CUSTOMERS/Blocks
 
 step 'Object Navigator' arrow R
@@ -46,7 +44,7 @@ step 'Object Navigator' arrow L
 down node+:Forms/CUSTOMERS/Blocks/CUSTOMER
 up node+:Forms/CUSTOMERS/Blocks/CUSTOMER
 
-step 'Object Navigator' arrow L
+step 'Object Navigator' at 260 175 arrow L
 > Clicking a node selects that object. Whatever you select in the navigator is what the other windows show and change.
 down node:Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID
 up node:Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID
@@ -61,7 +59,7 @@ up menu:Tools/Property Palette
 window palette 300 63 340 397
 
 step 'Property Palette' at 20 300
-> The Property Palette lists every property of the selected object, one row each: the name of the property on the left and its current value on the right. Changing a value here changes the object itself, so the palette is where you set the width, the height, the font, the colours and the behaviour of an item without drawing anything at all.
+> The Property Palette lists every property of the selected object: its name on the left, its value on the right. Changing a value here changes the object itself.
 down prop:Width
 up prop:Width
 
@@ -79,20 +77,24 @@ step 'Layout Editor' arrow R
 down item:CUSTOMER_ID
 up item:CUSTOMER_ID
 
+front navigator
+expand Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID
+expand Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers
+
 step 'Tarnic Editor' at 215 240
-> Double-clicking an item opens the code that belongs to it. Code in a form is written in triggers, small programs that run when something happens to the item.
-down item:CUSTOMER_ID
+> Code in a form is written in triggers, small programs that run when something happens to an item. A double click on a trigger in the navigator opens its code.
+down node:Forms/CUSTOMERS/Blocks/CUSTOMER/Items/CUSTOMER_ID/Triggers/On Check
 window editor 40 90 560 300
-edtitle CUSTOMER_ID: WHEN-VALIDATE-ITEM
+edtitle CUSTOMER_ID: On Check
 focus ed:text
-code line -- Check the customer id before the record is saved
+code line -- Check the customer id as the user leaves the item
 code line IF :CUSTOMER.CUSTOMER_ID IS NULL THEN
-code line    MESSAGE('Enter a customer id.');
-code line    RAISE FORM_TRIGGER_FAILURE;
+code line    SHOW_MESSAGE('Enter a customer id.');
+code line    STOP_TRIGGER;
 code line END IF;
 
-step 'Tarnic Editor' at 215 330
-> This is the Tarnic Editor. It shows the trigger WHEN-VALIDATE-ITEM of the CUSTOMER_ID item; you type the code here and compile it with the Compile button.
+step 'Tarnic Editor' at 215 310
+> This is the Tarnic Editor, showing the On Check trigger of CUSTOMER_ID. Recap: four windows to build forms. Next lesson: the main menu.
 keyframe
 down ed:text
 up ed:text

@@ -29,7 +29,7 @@ window layout 0 63 640 397
 status Ready
 
 step 'Description' at 330 200
-> Boilerplate text is text drawn straight onto a canvas: a title, a label beside a field, a line of instructions. It never changes while the form runs and holds no data, so the user can read it but never type into it. The words Order Id, Order Date and Customer Id on this canvas look the same, but they are prompts: a prompt is a property of its item and moves with it, while boilerplate text stands on its own.
+> Boilerplate text is fixed text drawn on a canvas: a title, a label, an instruction. The user reads it but cannot type into it, and it holds no data.
 click item:ORDER_ID_PROMPT
 
 step 'Description' at 330 200 arrow L
@@ -56,7 +56,7 @@ step 'Description' at 330 200 169 131
 type Due
 focus
 
-step 'Description' at 330 200 arrow SE
+step 'Description' at 360 175 arrow SE
 > Clicking an empty spot of the canvas ends the typing. The designer switches back to the Select tool, ready to work on what you have drawn.
 click canvas@300,260
 selitem
@@ -154,46 +154,46 @@ step 'Modifying Properties' at 40 250 arrow R
 > Bevel gives the text a raised or lowered edge. None, the usual choice for a label, is already set.
 click val:Bevel
 
-step 'Second Text' at 330 150
+step 'Modifying Properties/Second Text' at 330 150
 > The Window menu takes you back to the Layout Editor to draw one more piece of text: a heading for the order totals, which will be listed below the amount.
 pick Window/3 Layout Editor
 front layout
 
-step 'Second Text' at 120 200
+step 'Modifying Properties/Second Text' at 120 200
 > Choose the Text tool again.
 click tool:Text
 
-step 'Second Text' at 330 200 arrow D
+step 'Modifying Properties/Second Text' at 330 200 arrow D
 > A click below the fields places the heading.
 click canvas@20,160
 item BOILERPLATE2 text 20 160 80 16 |
 selitem BOILERPLATE2
 focus item:BOILERPLATE2
 
-step 'Second Text' at 330 200
+step 'Modifying Properties/Second Text' at 330 200
 > Type the heading, starting with Order.
 type Order{Space}
 
-step 'Second Text' at 330 200 169 131
+step 'Modifying Properties/Second Text' at 330 200 169 131
 > Then the word totals.
 type totals
 focus
 
-step 'Second Text' at 330 200 arrow SW
+step 'Modifying Properties/Second Text' at 330 125 arrow SW
 > Click outside to finish it.
 click canvas@300,260
 selitem
 tool Select
 
-step 'Second Text' at 330 200 arrow D
-> The heading stands too close to TOTAL_DUE. Dragging boilerplate text moves it like any other object: pressing the button on the text takes hold of it, and dragging it down leaves a clear gap between the amount and the heading.
+step 'Modifying Properties/Second Text' at 330 200 arrow D
+> The heading stands too close to TOTAL_DUE. Drag it down like any other object to leave a clear gap.
 drag item:BOILERPLATE2 => canvas@60,178
 item BOILERPLATE2 text 20 170 80 16 Order totals
 
-step 'Summary' at 215 177 300 160
-> Boilerplate text is the simplest interface object: it belongs to a canvas, shows fixed words and takes no part in queries or in saving records. Use it for labels, headings and short instructions, with font, colours and justification set in the palette.
+step 'Interface Objects - Boilerplate text' at 215 177 300 160
+> Boilerplate text belongs to a canvas and takes no part in queries or saving. Use it for labels, headings and short instructions.
 pick File/Save
 
-step 'Summary' at 215 177 300 160
-> The label and the heading are now part of CANVAS1. Whenever you add an item to a form, ask what text the user needs beside it to understand it, and draw that text as boilerplate next to the item rather than cramming it into a prompt or a hint that appears only when the item is entered; well placed labels and headings make a form easy to fill in.
+step 'Interface Objects - Boilerplate text' at 215 177 300 160
+> Recap: you drew boilerplate text and set its font, colour and place. Next lesson: text items, the fields the user types into.
 down item:BOILERPLATE2

@@ -29,7 +29,7 @@ window layout 0 63 640 397
 status Ready
 
 step 'Description' at 330 220
-> A text item is a box on the canvas in which the form shows a value and the user types one. It is the most common interface object: almost every field of a form is a text item, from a customer's name to the date of an order. The boxes on this canvas, ORDER_ID, ORDER_DATE, CUSTOMER_ID and TOTAL_DUE, are all text items.
+> A text item is a box in which the form shows a value and the user types one. ORDER_ID, ORDER_DATE, CUSTOMER_ID and TOTAL_DUE on this canvas are text items.
 click item:ORDER_ID
 
 step 'Description' at 330 220 arrow D
@@ -45,7 +45,7 @@ step 'Description' at 330 150 arrow U
 pick Window/1 Object Navigator
 front navigator
 
-step 'Description' at 330 220 arrow R @56,208
+step 'Description' at 330 220 arrow R node:Forms/ORDERS/Blocks/ORDERS
 > Expanding the ORDERS block shows its Triggers, Items and Relations.
 click node+:Forms/ORDERS/Blocks/ORDERS
 
@@ -149,7 +149,7 @@ step 'Properties' at 40 250 arrow L
 click prop:Required
 
 step 'Properties' at 40 250 arrow R
-> With Required set to Yes the user must type a value. The initial value of 0 already fills the item, so it can never be left empty.
+> With Required set to Yes the record cannot be saved while the item is empty. The initial value 0 fills a new record, but the user may still clear it.
 dclick val:Required
 prop Required = Yes
 click prop:Format Mask
@@ -186,45 +186,45 @@ prop Prompt = Discount Pct
 click prop:Prompt
 
 step 'Properties' at 40 250 arrow NW
-> Hint is the line of help shown at the bottom of the screen while the cursor is in the item; Tooltip is the small box that appears when the mouse rests on it. Both are worth filling in for any item whose use is not obvious from its prompt.
+> Hint is the help line shown at the bottom while the cursor is in the item; Tooltip appears when the mouse rests on it.
 click val:Hint
 
 step 'Properties' at 40 250
 > Tooltip is filled in the same way. Short, concrete text works best.
 click val:Tooltip
 
-step 'Layout' at 330 150 arrow U
+step 'Properties/Layout' at 330 150 arrow U
 > Back in the Layout Editor, the new item can be checked against the others.
 pick Window/3 Layout Editor
 front layout
 item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
 
-step 'Layout' at 330 220 arrow L
+step 'Properties/Layout' at 330 220 arrow L
 > DISC_PCT now carries its prompt, Discount Pct, on its left, lined up with the other prompts.
 click item:DISC_PCT
 
-step 'Layout' at 330 220 arrow SW
+step 'Properties/Layout' at 330 220 arrow SW
 > A percentage needs far less room than the default width, so the pointer drags the right handle to the left.
 drag item:DISC_PCT +39,+7 => canvas@159,165
 item DISC_PCT textitem 110 150 50 16
 prop Width = 50
 
-step 'Layout' at 330 220
+step 'Properties/Layout' at 330 220
 > The item is now 50 wide, still enough for 99.99. Its Width property was changed by the drag.
 click item:DISC_PCT
 
-step 'Layout' at 330 220 arrow D
-> Text items are the fields the user works with all day, so their data properties deserve care: the right Data Type and Maximum Length, a sensible Initial Value, a Format Mask that shows the value clearly and a prompt that says what the value means. Set them once in the palette and the form checks every value the user types, before a single line of code is written.
+step 'Properties/Layout' at 330 220 arrow D
+> Data Type, Maximum Length, Initial Value, Format Mask and the prompt let the form check every value the user types, without a line of code.
 click item:TOTAL_DUE
 
-step 'Layout' at 330 220
+step 'Properties/Layout' at 330 220
 > One more click on DISC_PCT, then one on an empty part of the canvas, which clears the selection.
 click item:DISC_PCT
 
 click canvas@300,280
 selitem
 
-step 'Layout' at 330 220
+step 'Properties/Layout' at 330 220
 > Save the module to keep the new text item and its properties.
 pick File/Save
 up item:DISC_PCT

@@ -94,12 +94,12 @@ click run:ORDER_ID
 click win:runtime.close
 close runtime
 status Ready
+step 'Properties' at 215 177 300 160
+> Each property did its work without code: the initial value, the data type, Required, the format mask and the hint. Save the form before going on.
 click prop:Hint
 click val:Hint
 click prop:Required
 
-step 'Properties' at 215 177 300 160
-> Each property you set in the palette did its work without a line of code: the initial value filled the new record, the data type refused a letter, Required kept the item from being left empty, the format mask showed two decimals and the hint told the user what to type. Save the form before going on.
 pick File/Save
 click node:Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE

@@ -36,11 +36,11 @@ status Ready
 click item:DISC_PCT
 selitem DISC_PCT
 
-step 'Copying a Text Item' at 330 150 arrow U
+step 'Properties/Copying a Text Item' at 330 150 arrow U
 > The order also needs a tax rate, an item much like DISC_PCT. Rather than draw it and set every property again, copy DISC_PCT: it is selected, so Copy on the Edit menu takes it.
 pick Edit/Copy
 
-step 'Copying a Text Item' at 330 220
+step 'Properties/Copying a Text Item' at 330 220
 > Paste puts a copy of the item and its prompt on the canvas, a little below and to the right of the original. The pointer drags the copy to its place under DISC_PCT.
 pick Edit/Paste
 item DISC_PCT1_PROMPT text 30 160 80 16 Discount Pct
@@ -60,6 +60,8 @@ item DISC_PCT1_PROMPT text 20 180 80 16 Discount Pct
 item DISC_PCT1 textitem 110 180 50 16
 dclick item:DISC_PCT1
 window palette 300 63 340 397
+step 'Properties/Copying a Text Item' at 35 250 arrow R
+> A double click opened the copy's Property Palette: DISC_PCT1 has the Data Type, Maximum Length and Format Mask of DISC_PCT. Only what differs needs changing.
 click prop:Item Type
 scroll palette 12
 click val:Data Type
@@ -68,12 +70,10 @@ click val:Initial Value
 click val:Required
 click val:Format Mask
 
-step 'Copying a Text Item' at 40 250 arrow R
-> A double click on the copy opened its Property Palette, headed DISC_PCT1, and the palette shows why copying saves work: Data Type, Maximum Length, Initial Value, Required and Format Mask are those of DISC_PCT. Only what differs needs changing.
 click prop:Prompt
 scroll palette 0
 
-step 'Copying a Text Item' at 40 250 arrow R
+step 'Properties/Copying a Text Item' at 40 250 arrow R
 > The name comes first. Typing tax_pct replaces DISC_PCT1.
 click val:Name
 type tax_pct{Enter}
@@ -84,17 +84,17 @@ item TAX_PCT textitem 110 180 50 16
 click prop:Name
 click prop:Class
 scroll palette 12
+step 'Properties/Copying a Text Item' at 40 250 arrow L prop:Initial Value
+> Tax is charged on almost every order, so the initial value of TAX_PCT is 20 instead of 0.
 click prop:Initial Value
 
-step 'Copying a Text Item' at 40 250 arrow L prop:Initial Value
-> Tax is charged on almost every order, so the initial value of TAX_PCT is 20 instead of 0.
 click val:Initial Value
 type 20
 prop Initial Value = 20
 click prop:Initial Value
 click prop:Prompt
 
-step 'Copying a Text Item' at 40 250
+step 'Properties/Copying a Text Item' at 40 250
 > The copied prompt still says Discount Pct. Typing over it gives the item a prompt of its own.
 click val:Prompt
 type Tax rate{Enter}
@@ -102,17 +102,17 @@ prop Prompt = Tax rate
 item DISC_PCT1_PROMPT text 20 180 80 16 Tax rate
 click prop:Prompt
 click prop:Hint
+step 'Properties/Copying a Text Item' at 330 220 arrow D
+> Clicking the Layout Editor brings it to the front: TAX_PCT stands under DISC_PCT with the prompt Tax rate, a complete item made from a finished one.
 click win:layout -200,+0
 front layout
 
-step 'Copying a Text Item' at 330 220 arrow D
-> In the Layout Editor TAX_PCT now stands under DISC_PCT with the prompt Tax rate: a complete text item, made in a few steps from one that was already finished.
 click item:TAX_PCT
 click item:DISC_PCT1_PROMPT
 click item:DISC_PCT
 click item:TAX_PCT
 
-step 'Copying a Text Item' at 330 220
+step 'Properties/Copying a Text Item' at 330 220
 > Save the form to keep the new item.
 pick File/Save
 click canvas@300,280

@@ -39,7 +39,7 @@ window layout 0 63 640 397
 status Ready
 
 step 'Description' at 330 220
-> A push button is an item the user clicks to make something happen: save the record, open another window, run a calculation. It holds no data; its whole job is to start the code written for it. The net total of an order is a good case, so a button labelled Recalculate will sit beside NET_TOTAL.
+> A push button is an item the user clicks to make something happen. It holds no data; it runs its code. A Recalculate button will sit beside NET_TOTAL.
 click item:NET_TOTAL
 
 step 'Description' at 120 220 arrow L
@@ -85,13 +85,13 @@ pick Window/3 Layout Editor
 front layout
 item PUSH_BUTTON1 button 210 208 60 18 Recalculate
 
-step 'Properties' at 380 330
+step 'Properties' at 380 310
 > The button now carries its label. Dragging its right handle widens it until the whole word fits.
 click item:PUSH_BUTTON1
 drag item:PUSH_BUTTON1 +29,+8 => canvas@289,225
 item PUSH_BUTTON1 button 210 208 80 18 Recalculate
 prop Width = 80
 
-step 'Properties' at 380 330 arrow R
+step 'Properties' at 380 310 arrow R
 > The Recalculate button is ready on the canvas. It does nothing yet: the next parts of this lesson set its other properties and write the code it runs.
 down item:PUSH_BUTTON1

@@ -53,7 +53,7 @@ pick Tools/Property Palette
 window palette 300 63 340 397
 
 step 'Properties' at 40 250 arrow R
-> Mouse Navigate set to Yes moves the cursor into the button when it is clicked. Set to No, as a double click makes it here, the button does its work while the cursor stays in the item the user was typing in, which is what a calculation button should do.
+> With Mouse Navigate set to No, a click runs the button while the cursor stays in the item the user was typing in: right for a calculation button.
 dclick val:Mouse Navigate
 prop Mouse Navigate = No
 

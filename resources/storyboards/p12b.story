@@ -1,6 +1,6 @@
 # Lesson 12: Interface Objects - Push buttons (continued)
-# The code of the Recalculate button: a WHEN-BUTTON-PRESSED trigger made
-# from Smart Triggers and written in the Tarnic Editor.
+# The code of the Recalculate button: a On Press trigger made
+# from Quick Triggers and written in the Tarnic Editor.
 part p12b
 
 caption Form Designer - [ORDERS]
@@ -49,62 +49,62 @@ status Ready
 
 click item:PUSH_BUTTON1
 
-step 'Code of a Button' at 330 150 arrow U
-> A button runs the code of its WHEN-BUTTON-PRESSED trigger each time the user presses it. With the Recalculate button selected, open the Program menu.
+step 'Description/Code of a Button' at 330 150 arrow U
+> A button runs the code of its On Press trigger each time the user presses it. With the Recalculate button selected, open the Program menu.
 nc menu:Program
 
-step 'Code of a Button' at 360 320 arrow R
-> Smart Triggers opens a list of the triggers that suit the selected object.
-up menu:Program/Smart Triggers
+step 'Description/Code of a Button' at 360 310 arrow R
+> Quick Triggers opens a list of the triggers that suit the selected object.
+up menu:Program/Quick Triggers
 
-step 'Code of a Button' at 40 250 arrow L
-> For a push button the first choice is WHEN-BUTTON-PRESSED, the trigger that fires when the button is pressed.
-click menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
-node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/WHEN-BUTTON-PRESSED : trigger
+step 'Description/Code of a Button' at 40 250 arrow L
+> For a push button the first choice is On Press, the trigger that fires when the button is pressed.
+click menu:Program/Quick Triggers/On Press
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
 window editor 40 90 560 300
-edtitle PUSH_BUTTON1: WHEN-BUTTON-PRESSED
+edtitle PUSH_BUTTON1: On Press
 focus ed:text
 
-step 'Code of a Button' at 215 290 arrow D
+step 'Description/Code of a Button' at 215 290 arrow D
 > The Tarnic Editor opens on the new, empty trigger of PUSH_BUTTON1. Clicking in the text area puts the cursor there.
 click ed:text
 
-step 'Code of a Button' at 215 290 arrow R @60,145
+step 'Description/Code of a Button' at 215 290 arrow R @60,145
 > The code can be short: it calls a program unit of the form, CALC_NET, which works out the net total from the amount, the discount and the tax rate.
 type calc
 
-step 'Code of a Button' at 215 290
+step 'Description/Code of a Button' at 215 290
 > Shift and the minus key type the underscore that joins the two words of the name.
 type _
 
-step 'Code of a Button' at 215 290 arrow L @98,145
+step 'Description/Code of a Button' at 215 290 arrow L @98,145
 > The rest of the name follows.
 type net
 
-step 'Code of a Button' at 215 290
+step 'Description/Code of a Button' at 215 290
 > A semicolon ends the statement. Keeping the calculation in a program unit means other triggers can call it too.
 type ;
 
-step 'Code of a Button' at 215 290 arrow NW
+step 'Description/Code of a Button' at 215 290 arrow NW
 > Compile checks the code before it is stored with the button.
 click ed:Compile
 status Successfully compiled
 
-step 'Code of a Button' at 215 290 arrow R
+step 'Description/Code of a Button' at 215 290 arrow R
 > The status line reports that the trigger compiled. Close puts the editor away; the trigger stays with the button, listed under its Triggers node in the navigator.
 click ed:Close
 close editor
 focus
 status Ready
 
-step 'Code of a Button' at 330 220
+step 'Description/Code of a Button' at 330 220
 > Save the form with Save on the File menu.
 nc menu:File
 
-step 'Code of a Button' at 330 220
-> A push button is complete when it has a clear label, navigation properties that suit its use and a WHEN-BUTTON-PRESSED trigger with the code it runs. Keep that code short and put the real work in program units, so that the same calculation can also run from other triggers, for example when the user changes the discount.
+step 'Description/Code of a Button' at 330 220
+> Recap: a push button needs a clear label, suitable navigation properties and an On Press trigger. Next lesson: list items.
 up menu:File/Save
 
-step 'Code of a Button' at 330 320 arrow R
-> When the form runs, pressing Recalculate now calls CALC_NET and the net total of the order is brought up to date.
+step 'Description/Code of a Button' at 330 310 arrow R
+> Pressing Recalculate now calls CALC_NET and updates the net total. Recap: a push button and its code. Next lesson: list items.
 down item:PUSH_BUTTON1

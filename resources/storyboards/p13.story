@@ -28,15 +28,15 @@ item CUSTOMER_ID textitem 110 88 80 18
 item STATUS_PROMPT text 20 122 80 16 Status
 status Ready
 
-step 'List Items'
-> A list item lets the user choose a value from a fixed list instead of typing it. In this lesson the ORDERS form gets a list for the status of an order: Pending, Shipped or Cancelled.
+step 'Interface Objects - List items'
+> A list item lets the user pick a value instead of typing it. This lesson starts from a small copy of ORDERS and adds a list for the status of an order.
 down tool:List Item
 
-step 'List Items/Description' at 215 240 arrow L
+step 'Description' at 215 240 arrow L
 > The List Item tool is in the tool palette on the left of the Layout Editor. Once it is picked, the next shape you draw on the canvas becomes a list item.
 up tool:List Item
 
-step 'List Items/Description' at 330 200 arrow SW
+step 'Description' at 330 200 arrow SW
 > Press the mouse button beside the Status prompt, where the top-left corner of the list should go.
 down canvas@110,120
 item LIST_ITEM1 list 110 120 80 18
@@ -45,22 +45,22 @@ node Forms/ORDERS/Blocks/ORDERS/Items/LIST_ITEM1 : list
 select Forms/ORDERS/Blocks/ORDERS/Items/LIST_ITEM1
 tool Select
 
-step 'List Items/Description' at 330 200
+step 'Description' at 330 200
 > Drag to the opposite corner and let go. The designer adds LIST_ITEM1 to the ORDERS block and draws it with a small button at its right end, the mark of a drop-down list.
 up canvas@190,138
 click item:LIST_ITEM1
 
-step 'List Items/Description' at 215 240
-> On the screen a list item looks much like a text item, but the user never types into it. He opens the list and picks one of its elements, and the form puts the value that belongs to that element into the item. The value is then validated, queried and saved like any typed value, so a list keeps wrong spellings and unknown codes out of the database column.
+step 'Description' at 215 240
+> The user never types into a list item: they open the list and pick an element, and the form puts that element's value into the item.
 nc menu:Tools
 
-step 'List Items/Description' arrow NW
+step 'Description' arrow NW
 > Open the Property Palette to give the new item a name and its elements.
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 click prop:Name
 
-step 'List Items/Description' at 20 240 arrow R
+step 'Description' at 20 240 arrow R
 > The palette lists the properties of LIST_ITEM1. Click the value of Name to rename the item after the column it will hold.
 down val:Name
 up val:Name
@@ -71,15 +71,15 @@ item ORDER_STATUS list 110 120 80 18
 remove LIST_ITEM1
 selitem ORDER_STATUS
 
-step 'List Items/Description' at 20 240
+step 'Description' at 20 240
 > The Item Type row reads List Item because the item was drawn with the List Item tool. Changing this row would turn it into another kind of item.
 click prop:Item Type
 
-step 'List Items/Description' at 20 240
+step 'Description' at 20 240
 > List Style sets how the list looks. Poplist, the default, shows one value and opens when the user clicks its button.
 click prop:List Style
 
-step 'List Items/Description' at 20 240 arrow L @570,172
+step 'Description' at 20 240 arrow L @570,172
 > Elements in List holds the choices themselves. Clicking its value opens the List Elements dialog.
 down val:Elements in List
 up val:Elements in List
@@ -88,51 +88,51 @@ rows List Elements = Pending | Shipped | Cancelled
 selrow List Elements/Pending
 set List Item Value = P
 
-step 'List Items/Description' at 10 20 arrow R
+step 'Description' at 10 0 arrow R
 > Every line of the upper list is an element: the text the user reads. Pending is selected, and the field below shows P, the value the item receives when the user picks Pending.
 click row:List Elements/Pending
 click fld:List Item Value
 
-step 'List Items/Description' at 10 20
+step 'Description' at 10 20
 > Shipped has its own value, S. The labels can be long and friendly while the stored values stay short codes that fit the column.
 click row:List Elements/Shipped
 set List Item Value = S
 click row:List Elements/Cancelled
 set List Item Value = C
 
-step 'List Items/Description' at 10 20 arrow D
+step 'Description' at 10 20 arrow D
 > Cancelled is stored as C. OK keeps the three elements with their values.
 click btn:OK
 hide
 prop Elements in List = Pending, Shipped, Cancelled
 
-step 'List Items/Description' at 20 240 arrow R
+step 'Description' at 20 240 arrow R
 > A list item needs an initial value that is one of its elements, or the form cannot show the list on a new record. Click Initial Value and type P, so that every new order starts as Pending.
 click val:Initial Value
 type P
 
-step 'List Items/Description' at 20 240 arrow R
+step 'Description' at 20 240 arrow R
 > Cancelled is the longest label, so the item must be wider than the default 80. Type 120 as its width.
 click val:Width
 type 120
 item ORDER_STATUS list 110 120 120 18
 click item:STATUS_PROMPT
 
-step 'List Items/Description' at 330 240 arrow L
+step 'Description' at 330 240 arrow L
 > The canvas shows the wider list at once, next to its prompt.
 click item:ORDER_STATUS
 
-step 'List Items/Description' at 215 240
+step 'Description' at 215 240
 > Run the form to try the list the way the user will meet it.
 nc menu:Program
 
-step 'List Items/Description' arrow U
+step 'Description' arrow U
 > Choose Run Form.
 up menu:Program/Run Form
 item ORDER_STATUS list 110 120 120 18 Pending
 window runtime 40 90 560 300
 
-step 'List Items/Description' at 330 240 arrow R
+step 'Description' at 330 240 arrow R
 > The new record shows Pending, the initial value. Clicking the list opens it.
 click run:ORDER_STATUS
 item DROP rect 110 138 120 52
@@ -140,7 +140,7 @@ item DROP_PENDING text 112 140 116 16 Pending
 item DROP_SHIPPED text 112 156 116 16 Shipped
 item DROP_CANCELLED text 112 172 116 16 Cancelled
 
-step 'List Items/Description' at 330 240 arrow L
+step 'Description' at 335 240 arrow L
 > The open list shows the three labels. Pick Shipped: the list closes, shows the new choice, and the item now holds S.
 click run:DROP_SHIPPED
 remove DROP
@@ -149,22 +149,22 @@ remove DROP_SHIPPED
 remove DROP_CANCELLED
 item ORDER_STATUS list 110 120 120 18 Shipped
 
-step 'List Items/Description' at 215 240 arrow D
+step 'Description' at 215 240 arrow D
 > Close the running form to go back to the designer.
 click win:runtime.close
 close runtime
 item ORDER_STATUS list 110 120 120 18
 
-step 'List Items/Description' at 215 240
+step 'Description' at 215 240
 > The Object Navigator shows where the new item lives in the form.
 nc menu:Tools
 up menu:Tools/Object Navigator
 window navigator 0 63 300 397
 
-step 'List Items/Description' at 330 200 arrow R
+step 'Description' at 330 200 arrow R
 > ORDER_STATUS is listed under Items of the ORDERS block, after the items that were already there. A list item is an item like any other: it belongs to a block and is shown on a canvas.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS
 
-step 'List Items/Description' at 330 200
+step 'Description' at 330 200
 > Save the form with the Save button of the toolbar. The next part goes through the properties of a list item one by one.
 click tb:Save

@@ -36,70 +36,70 @@ status Ready
 
 down item:ORDER_STATUS
 
-step 'List Items/Properties' at 180 260
+step 'Properties' at 180 260
 > Now the properties that only list items have, tried on the ORDER_STATUS list of the ORDERS form. Selecting the list on the canvas makes it the object the Property Palette shows.
 up item:ORDER_STATUS
 
-step 'List Items/Properties' at 215 240 arrow U
+step 'Properties' at 215 240 arrow U
 > The palette lies behind the Layout Editor. Click its title bar to bring it to the front.
 nc win:palette
 front palette
 
-step 'List Items/List Style' at 20 240 arrow L
-> List Style decides how the list is drawn and how the user makes a choice. There are three styles: a poplist, which shows one value and drops open when its button is clicked; a Tlist, a box that shows several elements at once and scrolls; and a combo box, a poplist with a text field in which the user may also type a value of his own.
+step 'Properties/List Style' at 20 240 arrow L
+> List Style sets how the list looks: a poplist drops open from one line, a Tlist shows several rows, a combo box also lets the user type a value.
 click prop:List Style
 
-step 'List Items/List Style' at 20 240 arrow R
+step 'Properties/List Style' at 20 240 arrow R
 > Set List Style to Tlist.
 click val:List Style
 prop List Style = Tlist
 item ORDER_STATUS textitem 110 120 120 52
 
-step 'List Items/List Style' at 20 300 arrow NW
-> On the canvas the item is now a box tall enough for its three elements; the user clicks the element he wants inside it.
+step 'Properties/List Style' at 20 300 arrow NW
+> On the canvas the item is now a box tall enough for its three elements; the user clicks the element they want inside it.
 click item:ORDER_STATUS
 
-step 'List Items/List Style' at 20 240 arrow R
+step 'Properties/List Style' at 20 240 arrow R
 > Combo Box gives the list a text field again. Choose it where the user may need a value that no element offers.
 click val:List Style
 prop List Style = Combo Box
 item ORDER_STATUS list 110 120 120 18
 
-step 'List Items/List Style' at 20 240 arrow R
+step 'Properties/List Style' at 20 240 arrow R
 > An order can only be Pending, Shipped or Cancelled, so set the style back to Poplist.
 click val:List Style
 prop List Style = Poplist
 
-step 'List Items/Elements in List' at 20 240 arrow D
+step 'Properties/Elements in List' at 20 240 arrow D
 > Elements in List keeps the labels and values entered in the first part. They are the only values a poplist or a Tlist can give the item.
 click prop:Elements in List
 
-step 'Mapping of Other Values' at 20 240 arrow L
-> A record fetched from the database may hold a status that matches no element, such as an old code X. Mapping of Other Values names the element under which such values appear; left empty, the form refuses to show that record.
+step 'Properties/Mapping of Other Values' at 20 240 arrow L
+> Mapping of Other Values names the element under which a fetched value that matches no element is shown, such as an old code X.
 click prop:Mapping of Other Values
 
-step 'Mapping of Other Values' at 20 240 arrow R
+step 'Properties/Mapping of Other Values' at 20 240 arrow R
 > Set it to P, so that any unknown status appears as Pending.
 click val:Mapping of Other Values
 prop Mapping of Other Values = P
 
-step 'List Items/Data Type' at 20 240 arrow R
+step 'Properties/Data Type' at 20 240 arrow R
 > Data Type must suit the values of the elements. The codes P, S and C are characters, so Char is right; a list of numbers would need Number.
 click prop:Data Type
 
-step 'List Items/Initial Value' at 20 240
+step 'Properties/Initial Value' at 20 240
 > Initial Value is P. It must be the value of an element, or be covered by Mapping of Other Values, or the form reports an error on every new record.
 click prop:Initial Value
 
-step 'List Items/Required' at 20 240
+step 'Properties/Required' at 20 240
 > Required is No. Set to Yes, a poplist offers no empty line, so every order is saved with a status.
 click prop:Required
 
-step 'List Items/Database Item' at 20 240 arrow D
+step 'Properties/Database Item' at 20 240 arrow D
 > Database Item is Yes: the chosen value is stored in the ORDER_STATUS column of the ORDERS table when the record is saved.
 click prop:Database Item
 
-step 'List Items/Properties' at 215 240
+step 'Properties' at 215 240
 > Run the form to check the list with its new settings.
 nc menu:Program
 up menu:Program/Run Form
@@ -110,8 +110,8 @@ click win:runtime.close
 close runtime
 item ORDER_STATUS list 110 120 120 18
 
-step 'List Items/Properties' at 215 240
-> In the running form the poplist showed Pending on the new order, as before. Save the form to keep the new settings.
+step 'Properties' at 215 240
+> The poplist shows Pending on a new order; save the form. Recap: a list item and its properties. Next lesson: radio buttons and groups.
 nc menu:File
 up menu:File/Save
 click item:ORDER_STATUS

@@ -29,15 +29,15 @@ item ORDER_STATUS list 110 88 120 18
 item PAYMENT_PROMPT text 20 130 80 16 Paid by
 status Ready
 
-step 'Radio Buttons'
-> Radio buttons show a few choices side by side, and the user can turn on exactly one of them. Choosing one button turns the others off. In this lesson the ORDERS form gets three radio buttons for the way an order is paid: cash, card or invoice.
+step 'Interface Objects - Radio buttons/groups'
+> Radio buttons offer a few choices, and the user turns on exactly one. Starting from the ORDERS copy of lesson 13, the form gets three for the payment.
 down tool:Radio Button
 
-step 'Radio Buttons/Description' at 215 240 arrow L
+step 'Description/Radio Buttons' at 215 240 arrow L
 > The Radio Button tool draws one button at a time. Pick it in the tool palette.
 up tool:Radio Button
 
-step 'Radio Buttons/Description' at 330 240 arrow SW
+step 'Description/Radio Buttons' at 330 240 arrow SW
 > Press the mouse button on the canvas beside the Paid by prompt.
 down canvas@110,130
 item RADIO_BUTTON1 radio 110 130 90 16
@@ -47,20 +47,20 @@ node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON1 :
 select Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON1
 tool Select
 
-step 'Radio Buttons/Description' at 330 240
+step 'Description/Radio Buttons' at 330 240
 > Drag and release. A radio button never stands alone: it always belongs to a radio group, so the designer creates the group RADIO_GROUP1 in the ORDERS block and puts RADIO_BUTTON1 into it.
 up canvas@200,146
 click item:RADIO_BUTTON1
 click item:PAYMENT_PROMPT
 click item:RADIO_BUTTON1
 
-step 'Radio Groups/Description' at 215 240
-> The radio group is the item that holds the data: its value is the value of the button that is on, and that value is what goes into the column of the table. Each button only supplies a label for the user to read and a value for the group to take. Open the Property Palette to fill in both for the first button.
+step 'Description/Radio Groups' at 215 240
+> The radio group holds the data: its value is the value of the button that is on. Each button gives a label and a value. Open the Property Palette.
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'Radio Buttons/Properties' at 20 240 arrow R
+step 'Properties/Radio Buttons' at 20 240 arrow R
 > The palette shows RADIO_BUTTON1. Label is the text printed beside the button; click its value and type Cash.
 click val:Label
 type Cash
@@ -68,12 +68,12 @@ prop Label = Cash
 item RADIO_BUTTON1 radio 110 130 90 16 Cash
 click item:RADIO_BUTTON1
 
-step 'Radio Buttons/Properties' at 20 240
+step 'Properties/Radio Buttons' at 20 240
 > Radio Button Value is what the group receives when this button is chosen. Type 1 for cash.
 click val:Radio Button Value
 type 1
 
-step 'Radio Buttons/Description' at 330 240 arrow U @26,297
+step 'Description/Radio Buttons' at 330 240 arrow U @26,297
 > The canvas shows the label Cash beside the round button. Draw the second button just below the first.
 click tool:Radio Button
 down canvas@110,150
@@ -85,7 +85,7 @@ tool Select
 up canvas@200,166
 click item:RADIO_BUTTON2
 
-step 'Radio Buttons/Properties' at 20 240 arrow R
+step 'Properties/Radio Buttons' at 20 240 arrow R
 > The new button joins the same group. Give it the label Card...
 click val:Label
 type Card
@@ -93,7 +93,7 @@ prop Label = Card
 item RADIO_BUTTON2 radio 110 150 90 16 Card
 click item:RADIO_BUTTON2
 
-step 'Radio Buttons/Properties' at 20 240
+step 'Properties/Radio Buttons' at 20 240
 > ...and the value 2. Every button of a group needs a value of its own, or the group could not tell them apart.
 click val:Radio Button Value
 type 2
@@ -108,7 +108,7 @@ tool Select
 up canvas@200,186
 click item:RADIO_BUTTON3
 
-step 'Radio Buttons/Properties' at 20 240 arrow R
+step 'Properties/Radio Buttons' at 20 240 arrow R
 > The third button, for orders paid by invoice, is drawn the same way. Its label is Invoice and its value 3.
 click val:Label
 type Invoice
@@ -118,7 +118,7 @@ click item:RADIO_BUTTON3
 click val:Radio Button Value
 type 3{Enter}
 
-step 'Radio Groups/Description' at 215 240
+step 'Description/Radio Groups' at 215 240
 > Now the group itself. The Object Navigator shows how the buttons are arranged under it.
 nc menu:Tools
 up menu:Tools/Object Navigator
@@ -126,11 +126,11 @@ window navigator 0 63 300 397
 expand Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1
 expand Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons
 
-step 'Radio Groups/Description' at 330 240 arrow R
+step 'Description/Radio Groups' at 330 240 arrow R
 > RADIO_GROUP1 is listed under Items, like every item of the block. Its Radio Buttons node holds the three buttons in the order they were drawn. Click the group to see its properties.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1
 
-step 'Radio Groups/Properties' at 420 300 arrow R
+step 'Properties/Radio Groups' at 420 300 arrow R
 > Rename the group after the column it fills: click Name and type pay_method. The designer stores names in capitals.
 click val:Name
 type pay_method{Enter}
@@ -139,21 +139,21 @@ prop Name = PAY_METHOD
 
 click prop:Item Type
 
-step 'Radio Groups/Properties' at 420 300 arrow L prop:Data Type
+step 'Properties/Radio Groups' at 420 300 arrow L prop:Data Type
 > Data Type must suit the values of the buttons. The values 1, 2 and 3 are numbers, so set it to Number.
 click val:Data Type
 prop Data Type = Number
 
-step 'Radio Groups/Properties' at 420 300 arrow U
+step 'Properties/Radio Groups' at 420 300 arrow D
 > Initial Value decides which button is on when a new record appears. Type 1, so that new orders start as paid in cash.
 click val:Initial Value
 type 1{Enter}
 
-step 'Radio Groups/Properties' at 420 300 arrow D
-> Mapping of Other Values works as it does for a list item: it names the button under which a value from the database that matches no button is shown. Left empty, such a record cannot be queried. The payment methods of old orders were never anything but 1, 2 or 3, so it can stay empty.
+step 'Properties/Radio Groups' at 420 300 arrow D
+> Mapping of Other Values names the button that shows a value matching no button. Old orders only hold 1, 2 or 3, so it can stay empty.
 click prop:Mapping of Other Values
 
-step 'Radio Groups/Properties' at 420 300
+step 'Properties/Radio Groups' at 420 300
 > Database Item is Yes, so the value of the group is read from and saved in the PAY_METHOD column of the ORDERS table.
 click prop:Database Item
 
@@ -162,13 +162,14 @@ click prop:Displayed
 click prop:Enabled
 click prop:Canvas
 
-step 'Radio Buttons/Properties' at 330 260 arrow R
+step 'Properties/Radio Buttons' at 330 260 arrow R
 > Back to the buttons: each one keeps a few properties of its own. Click RADIO_BUTTON1 in the navigator.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1
 
-step 'Radio Buttons/Properties' at 420 300 arrow L
-> Enabled belongs to each button. Set to No, it greys out that one button, so the user cannot choose it while the others still work.
 click prop:Enabled
+
+step 'Properties/Radio Buttons' at 420 300 arrow L
+> Enabled and Displayed belong to each button: set to No, they grey out or hide that one button while the others still work.
 click prop:Displayed
 click prop:Width
 click prop:Height
@@ -179,7 +180,7 @@ nc menu:Window
 up menu:Window/3 Layout Editor
 front layout
 
-step 'Radio Buttons/Description' at 330 240 arrow L
+step 'Description/Radio Buttons' at 330 240 arrow L
 > A frame drawn around the buttons shows the user that they belong together. Pick the Frame tool and drag a rectangle around the three buttons; the frame is only decoration and holds no data.
 click tool:Frame
 drag canvas@100,118 => canvas@220,196
@@ -193,30 +194,30 @@ nc menu:Tools
 up menu:Tools/Property Palette
 front palette
 
-step 'Radio Buttons/Description' at 330 260
+step 'Description/Radio Buttons' at 330 260
 > Run the form to try the group.
 nc menu:Program
 up menu:Program/Run Form
 item ORDER_STATUS list 110 88 120 18 Pending
 window runtime 40 90 560 300
 
-step 'Radio Buttons/Description' at 330 240 arrow R
+step 'Description/Radio Buttons' at 330 240 arrow R
 > A new order starts with Cash chosen, because the initial value of the group is 1. Click Card.
 click run:RADIO_BUTTON2
 again
 
-step 'Radio Buttons/Description' at 330 240
-> Card is now the chosen button and Cash has gone off by itself: the group holds 2. The user cannot turn every button off; he can only choose another one.
+step 'Description/Radio Buttons' at 330 240
+> Card is now the chosen button and Cash has gone off by itself: the group holds 2. The user cannot turn every button off; they can only choose another one.
 click run:RADIO_BUTTON3
 again
 
-step 'Radio Buttons/Description' at 330 240 arrow NW run:RADIO_BUTTON3
+step 'Description/Radio Buttons' at 330 240 arrow NW run:RADIO_BUTTON3
 > Now Invoice is chosen and the group holds 3, the value that will be saved with the order.
 click run:RADIO_BUTTON1
 click win:runtime.close
 close runtime
 item ORDER_STATUS list 110 88 120 18
 
-step 'Radio Buttons/Description' at 215 177 arrow D @68,55
+step 'Description/Radio Buttons' at 215 177 arrow U
 > Save the form with the Save button of the toolbar. The next part tries the finished group once more.
 click tb:Save

@@ -44,13 +44,13 @@ up menu:Program/Run Form
 item ORDER_STATUS list 110 88 120 18 Pending
 window runtime 40 90 560 300
 
-step 'Radio Groups/Properties' at 330 240
+step 'Properties/Radio Groups' at 330 240
 > Here is the finished payment group in the running form. A new order starts with Cash chosen; every click on another button moves the choice, and the group always holds exactly one of the values 1, 2 and 3.
 click run:RADIO_BUTTON2
 click run:RADIO_BUTTON3
 
-step 'Radio Groups/Properties' at 330 240 arrow SW
-> Clicking Cash again gives the group the value 1 once more. Close the form; the next lesson turns to check boxes, which hold one of two values.
+step 'Properties/Radio Groups' at 330 240 arrow SW
+> Cash gives the group the value 1 again. Recap: one radio group, three buttons, one value. Next lesson: check boxes.
 click run:RADIO_BUTTON1
 click win:runtime.close
 close runtime

@@ -33,11 +33,11 @@ item RADIO_BUTTON2 radio 110 150 90 16 Card
 item RADIO_BUTTON3 radio 110 170 90 16 Invoice
 status Ready
 
-step 'Check Boxes'
-> A check box is an item with exactly two states, ticked or not. Each state stands for a value of its own, so a check box suits yes-or-no facts. The ORDERS form gets one that records whether an order has been paid.
+step 'Data Elements - Check boxes'
+> A check box has two states, ticked or not, each with its own value, so it suits yes-or-no facts. The ORDERS form gets one that records whether an order is paid.
 down tool:Check Box
 
-step 'Check Boxes/Description' at 215 240 arrow L
+step 'Description' at 215 240 arrow L
 > Pick the Check Box tool in the tool palette, then drag a small rectangle on the canvas below the payment frame.
 up tool:Check Box
 down canvas@110,210
@@ -49,13 +49,13 @@ tool Select
 up canvas@200,226
 click item:CHECK_BOX1
 
-step 'Check Boxes/Description' at 215 240
-> The designer adds CHECK_BOX1 to the ORDERS block and draws it as a square with its name beside it. Like a radio group, a check box holds data: the value of the ticked or the unticked state is what the form saves in the column. Unlike a radio group, it needs no buttons of its own; the one box is the whole item. Open the Property Palette to set it up.
+step 'Description' at 215 240
+> CHECK_BOX1 is added to the ORDERS block. Like a radio group it holds data: the value of its state is saved in the column. Open the Property Palette.
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'Check Boxes/Properties' at 20 320 arrow R
+step 'Properties' at 20 310 arrow R
 > Name the item after its column: click Name and type is_paid.
 click val:Name
 type is_paid{Enter}
@@ -66,33 +66,33 @@ remove CHECK_BOX1
 selitem IS_PAID
 click prop:Item Type
 
-step 'Check Boxes/Properties' at 20 320 arrow R
+step 'Properties' at 20 310 arrow R
 > Label is the text beside the box. Type Paid.
 click val:Label
 type Paid{Enter}
 prop Label = Paid
 item IS_PAID check 110 210 90 16 Paid
 
-step 'Check Boxes/Properties' at 20 320 arrow R
+step 'Properties' at 20 310 arrow R
 > Value when Checked is stored when the box is ticked. Type 1.
 click val:Value when Checked
 type 1
 
-step 'Check Boxes/Properties' at 20 320 arrow L prop:Value when Unchecked
+step 'Properties' at 20 310 arrow L prop:Value when Unchecked
 > Value when Unchecked is stored when the box is clear. Type 0.
 click val:Value when Unchecked
 type 0
 
-step 'Check Boxes/Properties' at 20 320 arrow D
-> Check Box Mapping of Other Values says what to show when the column holds neither 1 nor 0: Not Allowed refuses such a record, while Checked or Unchecked shows it in that state.
-click prop:Check Box Mapping of Other Values
+step 'Properties' at 20 310 arrow D
+> Mapping of Other Values says what to show when the column holds neither 1 nor 0: Not Allowed refuses such a record, while Checked or Unchecked shows it in that state.
+click prop:Mapping of Other Values
 
-step 'Check Boxes/Properties' at 20 320
+step 'Properties' at 20 310
 > The two values are numbers, so set Data Type to Number.
 click val:Data Type
 prop Data Type = Number
 
-step 'Check Boxes/Properties' at 20 320
+step 'Properties' at 20 310
 > Initial Value must be one of the two values. Type 0, so that a new order starts unpaid with an empty box.
 click val:Initial Value
 type 0
@@ -101,19 +101,19 @@ click prop:Displayed
 nc win:layout
 front layout
 
-step 'Check Boxes/Description' at 330 260 arrow SE
+step 'Description' at 330 260 arrow SE
 > The canvas now shows the label Paid beside the box.
 click item:IS_PAID
 click item:PAYMENT_PROMPT
 
-step 'Check Boxes/Description' at 330 260
+step 'Description' at 330 260
 > Run the form to try the box.
 nc menu:Program
 up menu:Program/Run Form
 item ORDER_STATUS list 110 88 120 18 Pending
 window runtime 40 90 560 300
 
-step 'Check Boxes/Description' at 330 260 arrow U
+step 'Description' at 330 260 arrow U
 > A new order shows the box empty: the item holds 0. Click the box to tick it, and the item holds 1; click again to clear it.
 click run:IS_PAID
 item PAID_TICK text 112 210 9 16 x
@@ -122,8 +122,8 @@ remove PAID_TICK
 click run:IS_PAID
 item PAID_TICK text 112 210 9 16 x
 
-step 'Check Boxes/Description' at 215 240
-> The order is marked as paid. Close the running form and save the module with the Save button.
+step 'Description' at 215 240
+> The order is marked as paid; close the form and save. Recap: a check box and its two values. Next lesson: image items.
 click win:runtime.close
 close runtime
 remove PAID_TICK

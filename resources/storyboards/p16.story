@@ -28,11 +28,11 @@ item PRICE_PROMPT text 20 90 80 16 Price
 item PRICE textitem 110 88 70 18
 status Ready
 
-step 'Image Items'
-> An image item shows a picture inside the form: a photograph, a scanned document, a drawing. In this lesson the PRODUCTS form gets an item that shows the photo of each product next to its description and price.
+step 'Data Elements - Image items'
+> An image item shows a picture in the form. This lesson leaves ORDERS for a second form, PRODUCTS, which gets a photo of each product.
 down tool:Image
 
-step 'Image Items/Description' at 215 240 arrow L
+step 'Description' at 215 240 arrow L
 > The Image tool draws image items. Pick it in the tool palette.
 up tool:Image
 down canvas@110,130
@@ -42,20 +42,20 @@ node Forms/PRODUCTS/Blocks/PRODUCTS/Items/IMAGE1 : image
 select Forms/PRODUCTS/Blocks/PRODUCTS/Items/IMAGE1
 tool Select
 
-step 'Image Items/Description' at 330 240 arrow SE
+step 'Description' at 330 240 arrow SE
 > Drag a rectangle below the price: the size of the rectangle is the size of the picture frame on the screen.
 up canvas@230,230
 click item:IMAGE1
 click item:PRICE
 click item:IMAGE1
 
-step 'Image Items/Description' at 330 240
-> The designer draws IMAGE1 as an empty frame. An image item holds data like any other item: when it is a database item, its picture is read from a column of the table that stores long binary data and saved back to it with the record. It can also stay a control item and get its picture from a file at run time. The user cannot type into an image item; he only looks at it.
+step 'Description' at 330 240
+> IMAGE1 is drawn as an empty frame. As a database item it reads its picture from a column and saves it with the record; the user only looks at it.
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'Image Items/Properties' at 20 320 arrow R
+step 'Properties' at 20 310 arrow R
 > The palette lists the properties of IMAGE1. Click Name and type prod_photo.
 click val:Name
 type prod_photo{Enter}
@@ -65,38 +65,38 @@ item PROD_PHOTO image 110 130 120 100
 remove IMAGE1
 selitem PROD_PHOTO
 
-step 'Image Items/Image Format' at 20 320 arrow L
+step 'Properties/Image Format' at 20 310 arrow L
 > Image Format is the format in which the picture is kept in the database column: TIFF here, or one of the others the list offers, such as BMP, GIF or JPEG.
 click prop:Image Format
 
-step 'Image Items/Image Depth' at 20 320 arrow L
+step 'Properties/Image Depth' at 20 310 arrow L
 > Image Depth sets the colour depth of the stored picture. Original keeps the depth the picture had when it was read in.
 click prop:Image Depth
 
-step 'Image Items/Display Quality' at 20 320 arrow R
+step 'Properties/Display Quality' at 20 310 arrow R
 > Display Quality trades the look of the picture against speed: High draws it best, Low draws it fastest.
 click prop:Display Quality
 
-step 'Image Items/Compression' at 20 320 arrow R
+step 'Properties/Compression' at 20 310 arrow R
 > Compression Quality decides whether the picture is compressed when it is stored, and how strongly. None keeps every detail and needs the most space.
 click prop:Compression Quality
 
-step 'Image Items/Sizing Style' at 20 320 arrow R
+step 'Properties/Sizing Style' at 20 310 arrow R
 > Sizing Style says what happens when the picture and the frame differ in size. Crop shows the part of the picture that fits; Adjust scales the whole picture to the frame.
 click prop:Sizing Style
 
-step 'Image Items/Sizing Style' at 20 320 arrow R
+step 'Properties/Sizing Style' at 20 310 arrow R
 > Product photos come in many sizes, so set Sizing Style to Adjust.
 click val:Sizing Style
 prop Sizing Style = Adjust
 
-step 'Image Items/Show Palette' at 20 320
+step 'Properties/Show Palette' at 20 310
 > Show Palette set to Yes puts a small tool palette beside the image at run time, with which the user can zoom and move the picture.
 click prop:Show Palette
 click prop:Displayed
 click prop:Enabled
 
-step 'Image Items/Properties' at 20 320 arrow U
+step 'Properties' at 20 310 arrow U
 > Widen the frame for photos in landscape format: click Width and type 160.
 click val:Width
 type 160
@@ -104,13 +104,13 @@ item PROD_PHOTO image 110 130 160 100
 click prop:Height
 click prop:Canvas
 
-step 'Image Items/Properties' at 20 320
+step 'Properties' at 20 310
 > Database Item is Yes, so the photo is read from the PROD_PHOTO column of the PRODUCTS table with each product.
 click prop:Database Item
 nc win:layout
 front layout
 
-step 'Image Items/Description' at 330 240 arrow NW
+step 'Description' at 330 240 arrow NW
 > The wider frame is on the canvas. A prompt tells the user what the picture is: pick the Text tool...
 click tool:Text
 down canvas@110,112
@@ -119,34 +119,34 @@ selitem BOILERPLATE1
 tool Select
 focus item:BOILERPLATE1
 
-step 'Image Items/Description' at 330 240
+step 'Description' at 330 240
 > ...click above the frame and type Photo.
 up canvas@110,112
 type Photo
 click item:BOILERPLATE1
 click item:PROD_PHOTO
 
-step 'Image Items/Description' at 330 240
+step 'Description' at 330 240
 > Run the form to see the item.
 nc menu:Program
 up menu:Program/Run Form
 window runtime 40 90 560 300
 
-step 'Image Items/Description' at 330 240 arrow R
+step 'Description' at 330 240 arrow R
 > On a new record the image item is empty; it fills with a picture when a product is fetched from the database.
 click run:PROD_PHOTO
 click run:PRODUCT_ID
 
-step 'Image Items/Description' at 215 240 arrow D
+step 'Description' at 215 240 arrow D
 > Close the running form.
 click win:runtime.close
 close runtime
 
-step 'Image Items/Description' at 215 240
+step 'Description' at 215 240
 > Save the module with Save in the File menu.
 nc menu:File
 
-step 'Image Items/Description' at 215 240
+step 'Description' at 215 240
 > The next part fetches products with their photos and looks at how the two sizing styles show them.
 up menu:File/Save
 click item:PROD_PHOTO

@@ -36,7 +36,7 @@ status Ready
 click item:PROD_PHOTO
 selitem PROD_PHOTO
 
-step 'Image Items/Properties' at 400 330
+step 'Properties' at 400 310
 > An image item can also be sized right on the canvas. With PROD_PHOTO selected, drag the handle at its lower right corner down and to the right; the frame grows as you drag.
 down item:PROD_PHOTO +79,+49
 item PROD_PHOTO image 110 130 180 120
@@ -44,17 +44,17 @@ prop Width = 180
 prop Height = 120
 up canvas@289,249
 
-step 'Image Items/Properties' at 400 330 arrow R
+step 'Properties' at 400 310 arrow R
 > The Property Palette follows the drawing: Width and Height now read 180 and 120.
 click prop:Width
 
-step 'Image Items/Sizing Style' at 400 330 arrow SE
-> Sizing Style is still Adjust, so every photo is scaled to fill the larger frame; with Crop the extra room would only show more of a large photo. Run the form once more to look at the new frame, then save the module.
 click prop:Sizing Style
 click prop:Height
 nc menu:Program
 up menu:Program/Run Form
 window runtime 40 90 560 300
+step 'Properties/Sizing Style' at 400 310 arrow SE
+> The running form shows the photo scaled to the larger frame by Sizing Style Adjust. Recap: image items show pictures. Next: static lists of values.
 click run:PROD_PHOTO
 click win:runtime.close
 close runtime

@@ -26,65 +26,65 @@ item SHIP_VIA textitem 110 88 50 18
 status Ready
 
 step 'Static LOVs'
-> A list of values, or LOV, is a small window of rows that the user can open over a text item. When he picks a row, the LOV copies values from it into items of the form, so he never has to remember codes or type them. A static LOV shows rows that are typed in while the form is designed. In this lesson the Ship via item of the ORDERS form gets one for the three ways an order can be shipped.
+> An LOV is a window of rows the user opens over an item; picking a row fills the form. This lesson uses a small ORDERS copy whose Ship via item gets one.
 down node:Forms/ORDERS/Record Groups
 
-step 'Static LOVs/Creating Record Groups' at 330 200 arrow R
+step 'Creating Record Groups' at 330 200 arrow R
 > An LOV always shows the rows of a record group, so the record group comes first. Select the Record Groups node of the ORDERS module.
 up node:Forms/ORDERS/Record Groups
 
-step 'Static LOVs/Creating Record Groups' at 330 200 arrow D
+step 'Creating Record Groups' at 330 200 arrow D
 > The Create button of the navigator adds a new object of the kind that is selected: here, a record group.
 click nav:Create
 show newrecordgroup
 
-step 'Static LOVs/Creating Record Groups' at 140 346 arrow R
+step 'Creating Record Groups' at 140 310 arrow R
 > A record group gets its rows either from a query or from values typed in here. The shipping methods never change, so choose Static Values.
 click opt:Static Values
 
-step 'Static LOVs/Creating Record Groups' at 140 346
+step 'Creating Record Groups' at 75 310
 > OK opens the editor for the static values.
 click btn:OK
 hide
 show staticvalues
 
-step 'Static LOVs/Column Names' at 300 300 arrow R
+step 'Column Names' at 300 300 arrow R
 > The upper list holds the column names of the group. Click it and type the two columns, code and name, each followed by Enter.
 click list:Column Names
 type code{Enter}name{Enter}
 rows Column Names = CODE | NAME
 
-step 'Static LOVs/Column Names' at 300 300
+step 'Column Names' at 300 300
 > The designer keeps column names in capitals. Select CODE to enter the values of that column.
 click row:Column Names/CODE
 
-step 'Static LOVs/Creating Record Groups' at 300 300 arrow R
+step 'Creating Record Groups' at 335 300 arrow R
 > The lower list shows the values of the selected column. Type 1, 2 and 3, one per line.
 click list:Column Values
 type 1{Enter}2{Enter}3{Enter}
 rows Column Values = 1 | 2 | 3
 
-step 'Static LOVs/Creating Record Groups' at 300 300
+step 'Creating Record Groups' at 300 300
 > Now select NAME.
 click row:Column Names/NAME
 rows Column Values =
 
-step 'Static LOVs/Creating Record Groups' at 300 300 arrow R
+step 'Creating Record Groups' at 335 300 arrow R
 > Its list is still empty. Type the names that belong to the codes: Air, Road and Sea.
 click list:Column Values
 type Air{Enter}Road{Enter}Sea
 rows Column Values = Air | Road | Sea
+step 'Creating Record Groups' at 300 300
+> The values are read across the columns: the first row of the group is 1 and Air, the second 2 and Road, the third 3 and Sea. Both columns must therefore have the same number of values.
 click row:Column Values/Air
 click row:Column Values/Sea
 click row:Column Values/Road
 
-step 'Static LOVs/Creating Record Groups' at 300 300
-> The values are read across the columns: the first row of the group is 1 and Air, the second 2 and Road, the third 3 and Sea. Both columns must therefore have the same number of values.
 click row:Column Names/CODE
 rows Column Values = 1 | 2 | 3
 click row:Column Values/2
 
-step 'Static LOVs/Creating Record Groups' at 20 20 arrow D
+step 'Creating Record Groups' at 20 20 arrow D
 > OK creates the record group.
 click btn:OK
 hide
@@ -95,37 +95,37 @@ expand Forms/ORDERS/Record Groups
 select Forms/ORDERS/Record Groups/RECORD_GROUP1
 prop Record Group Type = Static
 
-step 'Static LOVs/Creating Record Groups' at 330 200 arrow L
+step 'Creating Record Groups' at 330 200 arrow L
 > RECORD_GROUP1 appears under Record Groups. Open the Property Palette to look at it.
 click node:Forms/ORDERS/Record Groups/RECORD_GROUP1
 nc menu:Tools
 
-step 'Static LOVs/Creating Record Groups' at 215 240 arrow NW
+step 'Creating Record Groups' at 215 240 arrow NW
 > Choose Property Palette.
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'Static LOVs/Creating Record Groups' at 330 220 arrow L
+step 'Creating Record Groups' at 330 220 arrow L
 > Record Group Type is Static: the rows are stored in the form itself and never come from the database.
 click prop:Record Group Type
 
-step 'Static LOVs/Creating Record Groups' at 330 220 arrow L
+step 'Creating Record Groups' at 330 220 arrow L
 > Record Group Query stays empty. Only a group built from a query uses it; the next lesson shows one.
 click prop:Record Group Query
 click prop:Record Group Fetch Size
 
-step 'Static LOVs/Column Names' at 330 220 arrow L
+step 'Column Names' at 330 220 arrow L
 > Column Definitions keeps the definition of each column: its name, its data type and its length, together with the static values.
 click prop:Column Definitions
 
-step 'Static LOVs/Column Names' at 330 260
+step 'Column Names' at 330 260
 > The columns also show in the navigator. Expand All on the Navigator menu opens every node below the record group.
 nc menu:Navigator
 up menu:Navigator/Expand All
 expand Forms/ORDERS/Record Groups/RECORD_GROUP1
 expand Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions
 
-step 'Static LOVs/Column Names' at 330 260 arrow R
+step 'Column Names' at 330 260 arrow R
 > CODE and NAME are listed under Column Definitions. These names are how the LOV refers to the columns later, in its column mapping.
 click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/CODE
 click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME
@@ -140,11 +140,11 @@ step 'Static LOVs' at 330 260 arrow SW
 click nav:Create
 show newlov
 
-step 'Static LOVs' at 215 320
+step 'Static LOVs' at 215 310
 > The LOV Wizard could build the LOV step by step, but here it is built by hand to show every setting. Choose Build a new LOV manually.
 click opt:Build a new LOV manually
 
-step 'Static LOVs' at 215 320
+step 'Static LOVs' at 215 310
 > Confirm with OK.
 click btn:OK
 hide
@@ -152,25 +152,25 @@ node Forms/ORDERS/Lists of Values/LOV1 : lov
 expand Forms/ORDERS/Lists of Values
 select Forms/ORDERS/Lists of Values/LOV1
 
-step 'Static LOVs/Properties' at 20 300 arrow R
+step 'Properties' at 20 300 arrow R
 > LOV1 appears under Lists of Values, and the palette shows its properties.
 click node:Forms/ORDERS/Lists of Values/LOV1
 
-step 'Static LOVs/Properties' at 20 300 arrow R
+step 'Properties' at 20 300 arrow R
 > Title is the caption of the LOV window. Click it and type Shipping.
 click val:Title
 type Shipping{Enter}
 
-step 'Static LOVs/Properties' at 20 300 arrow L
+step 'Properties' at 20 300 arrow L
 > List Type is Record Group: the rows of this LOV come from a record group.
 click prop:List Type
 
-step 'Static LOVs/Properties' at 20 300 arrow R
+step 'Properties' at 20 300 arrow R
 > Record Group names that group. Choose RECORD_GROUP1.
 click val:Record Group
 prop Record Group = RECORD_GROUP1
 
-step 'Static LOVs/Column Mapping' at 20 300 arrow R
+step 'Column Mapping' at 20 300 arrow R
 > Column Mapping Properties decides how each column of the group is shown and where its value goes. Click its value to open the LOV Column Mapping dialog.
 click val:Column Mapping Properties
 show columnmapping
@@ -179,33 +179,36 @@ selrow Column Names/CODE
 set Display Width = 40
 set Column Title = CODE
 
-step 'Static LOVs/Column Mapping' at 280 270 346 206
-> The dialog lists the column names of RECORD_GROUP1, CODE and NAME, and shows three settings for the column selected in that list: the Return Item that receives its value, the Display Width of the column in the LOV window, and the Column Title printed above it. A column with a return item copies its value into that item when the user picks a row; a column without one is only there to be read. A Display Width of 0 hides the column completely while it still returns its value into the form.
+step 'Column Mapping' at 280 270 346 206
+> For the column selected above, Return Item receives its value, Display Width sets its width (0 hides it) and Column Title is printed above it.
 click row:Column Names/CODE
 
-step 'Static LOVs/Column Mapping' at 451 346 arrow R
+step 'Column Mapping' at 430 310 arrow R
 > CODE must reach the Ship via item. Browse lists the items of the form; pick SHIP_VIA in the ORDERS block.
 click btn:Browse...
+show itempicker
+rows Items = ORDERS.ORDER_ID | ORDERS.ORDER_DATE | ORDERS.SHIP_VIA
+click row:Items/ORDERS.SHIP_VIA
+click btn:OK
+hide
 set Return Item = ORDERS.SHIP_VIA
 
-step 'Static LOVs/Column Mapping' at 451 346
+step 'Column Mapping' at 430 310
 > Return Item now reads ORDERS.SHIP_VIA. A width of 40 is plenty for the one-digit codes.
 click fld:Display Width
 
-step 'Static LOVs/Column Mapping' at 451 346
+step 'Column Mapping' at 430 310
 > Select NAME. It gets no return item: the user reads the name, but only the code is stored with the order.
 click row:Column Names/NAME
 set Return Item =
 set Display Width = 100
 set Column Title = NAME
 
-step 'Static LOVs/Column Mapping' at 451 346 arrow L
+step 'Column Mapping' at 430 130 arrow L
 > Column Title is the heading above the column in the LOV window. CODE and NAME are the defaults, taken from the column names.
 click fld:Column Title
-click row:Column Names/CODE
-click row:Column Names/NAME
 
-step 'Static LOVs/Column Mapping' at 20 20 arrow D
+step 'Column Mapping' at 20 20 arrow D
 > OK keeps the mapping.
 click btn:OK
 hide
@@ -213,37 +216,37 @@ prop Column Mapping Properties = CODE, NAME
 prop Return Items = ORDERS.SHIP_VIA
 click prop:Column Mapping Properties
 
-step 'Static LOVs/Properties' at 20 300 arrow L
+step 'Properties' at 20 300 arrow L
 > Filter Before Display set to Yes would first ask the user for a search pattern. Three rows need no filter.
 click prop:Filter Before Display
 
-step 'Static LOVs/Properties' at 20 300
+step 'Properties' at 20 300
 > Automatic Display set to Yes opens the LOV by itself as soon as the cursor enters the item. Set it to Yes.
 click val:Automatic Display
 prop Automatic Display = Yes
 
-step 'Static LOVs/Properties' at 20 300 arrow U
+step 'Properties' at 20 300 arrow U
 > Automatic Refresh re-reads the record group each time the LOV opens. For a static group that has no effect, since its rows are always the same.
 click prop:Automatic Refresh
 
-step 'Static LOVs/Properties' at 20 300 arrow U
+step 'Properties' at 20 300 arrow U
 > Automatic Select set to Yes picks the only row at once when a filter leaves exactly one.
 click prop:Automatic Select
 
-step 'Static LOVs/Properties' at 20 300 arrow U
+step 'Properties' at 20 300 arrow U
 > Automatic Skip moves the cursor on to the next item after a row has been picked.
 click prop:Automatic Skip
 
-step 'Static LOVs/Properties' at 20 300 arrow SE
-> Automatic Position opens the LOV window right next to the item the user is in, instead of at the fixed position given further down the palette. Automatic Column Width widens any column whose title is longer than its Display Width, so that no heading is cut off in the window.
+step 'Properties' at 20 300 arrow SE
+> Automatic Position opens the LOV next to the current item. Automatic Column Width widens a column whose title is longer than its Display Width.
 click prop:Automatic Position
 click prop:Automatic Column Width
 
-step 'Static LOVs/Properties' at 20 300
+step 'Properties' at 20 300
 > Return Items, filled in by the column mapping, shows where the values of a picked row go: ORDERS.SHIP_VIA.
 click prop:Return Items
 
-step 'Static LOVs/Properties' at 20 300 arrow D
+step 'Properties' at 20 300 arrow D
 > X Position, Y Position, Width and Height place and size the LOV window when it is not positioned automatically.
 click prop:X Position
 click prop:Y Position
@@ -251,13 +254,13 @@ click prop:Width
 click prop:Height
 click prop:Title
 
-step 'Static LOVs/Properties' at 215 177 181 95
+step 'Properties' at 215 177 181 95
 > The LOV is ready. Compile the form to check it before running it.
 nc menu:Program
 up menu:Program/Compile
 show compiled
 
-step 'Static LOVs/Properties' at 215 300
+step 'Properties' at 215 300
 > The module compiled without errors. Close the message and run the form.
 click btn:OK
 hide
@@ -266,23 +269,21 @@ up menu:Program/Run Form
 window runtime 40 90 560 300
 click run:ORDER_DATE
 
-step 'Static LOVs' at 215 320 arrow R
+step 'Static LOVs' at 215 310 arrow R
 > Click in Ship via. Because Automatic Display is Yes, the LOV opens straight away.
 click run:SHIP_VIA
-item LOV_BOX rect 200 80 150 90
-item LOV_TITLE text 206 86 138 16 Shipping
+item LOV_BOX window 200 80 150 118 Shipping
 item LOV_HEAD text 206 104 138 16 CODE   NAME
 item LOV_AIR text 206 120 138 16 1      Air
 item LOV_ROAD text 206 136 138 16 2      Road
 item LOV_SEA text 206 152 138 16 3      Sea
 again
 
-step 'Static LOVs' at 215 320 arrow NW
+step 'Static LOVs' at 215 310 arrow NW
 > The window carries the title Shipping and the two column titles, with the three rows of the record group below. Pick Road.
 click run:LOV_ROAD
 again
 remove LOV_BOX
-remove LOV_TITLE
 remove LOV_HEAD
 remove LOV_AIR
 remove LOV_ROAD
@@ -290,7 +291,7 @@ remove LOV_SEA
 set run:SHIP_VIA = 2
 
 step 'Static LOVs' at 215 240
-> The LOV closes and Ship via holds 2, the code of Road: the column mapping sent CODE to the item and NAME nowhere. Close the form and save the module.
+> Ship via holds 2, the code of Road. Close the form and save. Recap: a static record group and its LOV. Next lesson: LOVs based on a query.
 click win:runtime.close
 close runtime
 click node:Forms/ORDERS/Lists of Values/LOV1

@@ -26,29 +26,30 @@ item BUYER textitem 110 88 160 18
 status Ready
 
 step 'LOVs Based on Query'
-> The rows of a static LOV are fixed when the form is designed. Most lists, though, change all the time: new buyers are added, others leave. An LOV based on a query reads its rows from the database whenever it needs them, so it always shows what the tables hold at that moment. This lesson builds one for the Buyer item of the ORDERS form.
+> An LOV based on a query reads its rows from the database each time. Here a small ORDERS copy with a Buyer item gets one; first select Record Groups.
 down node:Forms/ORDERS/Record Groups
-
-step 'LOVs Based on Query/Record Groups' at 330 200 arrow R
-> Again the record group comes first. Select Record Groups in the ORDERS module...
 up node:Forms/ORDERS/Record Groups
 
-step 'LOVs Based on Query/Record Groups' at 330 200 arrow D
+step 'Record Groups' at 330 200 arrow D
 > ...and press Create in the navigator's toolbar.
 click nav:Create
 show newrecordgroup
 
-step 'LOVs Based on Query/Record Groups' at 140 346 arrow R
+step 'Record Groups' at 140 310 arrow R
 > This time choose Data Retrieved by Query: the rows will come from a SELECT statement.
 click opt:Data Retrieved by Query
 
-step 'LOVs Based on Query/Record Groups' at 140 346 arrow R
-> Click in Query Text and type the query. BUYER_V is a view that lists the buyers in alphabetical order, and the query takes the NAME column from it.
+step 'Record Groups' at 140 310 arrow R
+> Click in Query Text and type the query that reads the buyers' names.
 click fld:Query Text
-type select name from buyer_v
+type select name{Space}
+
+step 'Record Groups' at 140 310 arrow R
+> The select list names the column the group will have, NAME. The FROM part names BUYER_V, a view that lists the buyers in alphabetical order.
+type from buyer_v
 click fld:Query Text
 
-step 'LOVs Based on Query/Record Groups' at 140 346 arrow L
+step 'Record Groups' at 75 310 arrow L
 > OK creates the record group. The designer reads the select list of the query to learn which columns the group has.
 click btn:OK
 hide
@@ -59,29 +60,29 @@ select Forms/ORDERS/Record Groups/RECORD_GROUP1
 prop Record Group Type = Query
 prop Record Group Query = select name from buyer_v
 
-step 'LOVs Based on Query/Record Groups' at 330 200 arrow L
+step 'Record Groups' at 330 200 arrow L
 > RECORD_GROUP1 is listed under Record Groups. Open its properties from the Tools menu.
 click node:Forms/ORDERS/Record Groups/RECORD_GROUP1
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 300 63 340 397
 
-step 'LOVs Based on Query/Record Groups' at 330 220
+step 'Record Groups' at 330 220
 > Record Group Type is Query.
 click prop:Record Group Type
 
-step 'LOVs Based on Query/Record Groups' at 330 220 arrow R
+step 'Record Groups' at 330 220 arrow R
 > Record Group Query holds the statement just typed. It can be changed here at any time; the columns of the group follow its select list.
 click val:Record Group Query
 click prop:Record Group Query
 
-step 'LOVs Based on Query/Record Groups' at 330 220 arrow L
+step 'Record Groups' at 330 220 arrow L
 > Record Group Fetch Size is the number of rows fetched from the database in one trip. The default of 20 suits most lists.
 click prop:Record Group Fetch Size
 click prop:Name
 click prop:Comment
 
-step 'LOVs Based on Query/Column Names' at 330 220 arrow L
+step 'Column Names' at 330 220 arrow L
 > Column Definitions was filled from the query: one column, NAME, with the data type and length of the NAME column of the view.
 click prop:Column Definitions
 nc menu:Navigator
@@ -89,7 +90,7 @@ up menu:Navigator/Expand All
 expand Forms/ORDERS/Record Groups/RECORD_GROUP1
 expand Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions
 
-step 'LOVs Based on Query/Column Names' at 330 260 arrow R
+step 'Column Names' at 330 260 arrow R
 > In the navigator, NAME sits under Column Definitions. In a query group the column names come from the select list, so an alias written after a column in the query would become the column name instead.
 click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME
 click node:Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions
@@ -101,11 +102,11 @@ click node:Forms/ORDERS/Lists of Values
 click nav:Create
 show newlov
 
-step 'LOVs Based on Query' at 215 320
+step 'LOVs Based on Query' at 215 310
 > Build the LOV manually once more...
 click opt:Build a new LOV manually
 
-step 'LOVs Based on Query' at 215 320
+step 'LOVs Based on Query' at 215 310
 > ...and confirm with OK.
 click btn:OK
 hide
@@ -113,19 +114,19 @@ node Forms/ORDERS/Lists of Values/LOV1 : lov
 expand Forms/ORDERS/Lists of Values
 select Forms/ORDERS/Lists of Values/LOV1
 
-step 'LOVs Based on Query/Properties' at 20 300 arrow R
+step 'Properties' at 20 300 arrow R
 > LOV1 is created and the palette shows it. Click Title and type Buyers A-Z, the caption of its window.
 click val:Title
 type Buyers A-Z
 click prop:Title
 
-step 'LOVs Based on Query/Properties' at 20 300 arrow R
+step 'Properties' at 20 300 arrow R
 > Record Group names the group that supplies the rows: choose RECORD_GROUP1.
 click val:Record Group
 prop Record Group = RECORD_GROUP1
 click prop:List Type
 
-step 'LOVs Based on Query/Column Mapping' at 20 300
+step 'Column Mapping' at 20 300
 > Open Column Mapping Properties to connect the column to the form.
 click val:Column Mapping Properties
 show columnmapping
@@ -134,44 +135,44 @@ selrow Column Names/NAME
 set Display Width = 100
 set Column Title = NAME
 
-step 'LOVs Based on Query/Column Mapping' at 451 346
+step 'Column Mapping' at 430 310
 > The dialog lists NAME, the only column of the group. Its value belongs in the Buyer item, so use Browse to choose ORDERS.BUYER as its return item.
 click btn:Browse...
 set Return Item = ORDERS.BUYER
 click row:Column Names/NAME
 click fld:Return Item
 
-step 'LOVs Based on Query/Column Mapping' at 451 346
+step 'Column Mapping' at 430 310
 > Names can be long: make the column wider than the default so that they are not cut off in the window.
 click fld:Display Width
 set Display Width = 180
 
-step 'LOVs Based on Query/Column Mapping' at 451 346
+step 'Column Mapping' at 430 310
 > Column Title stays NAME, the heading the user sees above the list.
 click fld:Column Title
 
-step 'LOVs Based on Query/Column Mapping' at 20 20 arrow D
+step 'Column Mapping' at 20 20 arrow D
 > OK keeps the column mapping.
 click btn:OK
 hide
 prop Column Mapping Properties = NAME
 prop Return Items = ORDERS.BUYER
 
-step 'LOVs Based on Query/Properties' at 20 300 arrow L
-> Automatic Refresh matters for a query LOV. Yes, the default, runs the query again every time the LOV opens, so buyers added a minute ago are already in the list; No runs it only the first time and keeps those rows.
+step 'Properties' at 20 300 arrow L
+> Automatic Refresh Yes runs the query again each time the LOV opens, so new buyers appear at once; No keeps the rows of the first time.
 click prop:Automatic Refresh
 
-step 'LOVs Based on Query/Properties' at 20 300
+step 'Properties' at 20 300
 > Filter Before Display suits long lists. Set to Yes, it first asks the user for the start of a name and fetches only the rows that match.
 click val:Filter Before Display
 prop Filter Before Display = Yes
 
-step 'LOVs Based on Query/Properties' at 20 300 arrow U
+step 'Properties' at 20 300 arrow U
 > Set Automatic Display to Yes as well, so that the LOV appears as soon as the cursor enters the Buyer item.
 click val:Automatic Display
 prop Automatic Display = Yes
 
-step 'LOVs Based on Query/Properties' at 20 300 arrow U
+step 'Properties' at 20 300 arrow U
 > Automatic Select set to Yes returns the only row without showing the list when the filter leaves just one buyer.
 click val:Automatic Select
 prop Automatic Select = Yes
@@ -179,7 +180,7 @@ click prop:Automatic Skip
 click prop:Automatic Position
 click prop:Automatic Column Width
 
-step 'LOVs Based on Query/Properties' at 20 300 arrow D
+step 'Properties' at 20 300 arrow D
 > Return Items shows ORDERS.BUYER, written there by the column mapping. Position and size of the window are set below it, as for any LOV.
 click prop:Return Items
 click prop:X Position
@@ -187,8 +188,8 @@ click prop:Y Position
 click prop:Width
 click prop:Height
 
-step 'LOVs Based on Query/Properties' at 40 140 181 206 arrow NW
-> That is the whole difference from the static LOV of the last lesson: the record group holds a query instead of typed values, and the LOV refreshes its rows from the database. Column mapping, return items and the display properties work exactly as before, so an LOV can even be switched from a static group to a query group by changing its Record Group property.
+step 'Properties' at 40 140 181 206 arrow NW
+> Recap: a query record group makes the LOV read the database. Mapping and display work as before. Next lesson: properties of the whole form.
 click prop:Record Group
 
 step 'LOVs Based on Query' at 215 240
@@ -204,18 +205,17 @@ window runtime 40 90 560 300
 click run:ORDER_ID
 click run:ORDER_DATE
 
-step 'LOVs Based on Query' at 215 320 arrow R
+step 'LOVs Based on Query' at 215 310 arrow R
 > Click in the Buyer item. The LOV opens and, because Filter Before Display is Yes, it first offers a search field holding %, which matches every name.
 click run:BUYER
-item LOV_BOX rect 200 80 200 120
-item LOV_TITLE text 206 86 188 16 Buyers A-Z
+item LOV_BOX window 200 80 200 140 Buyers A-Z
 item LOV_FIND textitem 206 104 120 18 %
 item LOV_GO button 332 104 60 18 Find
 set run:LOV_FIND = %
 again
 click run:LOV_FIND
 
-step 'LOVs Based on Query' at 215 320 arrow R
+step 'LOVs Based on Query' at 215 310 arrow R
 > Press Find. Only now is the query run, and the rows it returns fill the window.
 click run:LOV_GO
 item LOV_HEAD text 206 126 188 16 NAME
@@ -223,11 +223,10 @@ item LOV_R1 text 206 142 188 16 Baker Supplies
 item LOV_R2 text 206 158 188 16 Hill and Sons
 item LOV_R3 text 206 174 188 16 Lakeside Trading
 
-step 'LOVs Based on Query' at 215 320 arrow SE
+step 'LOVs Based on Query' at 215 310 arrow SE
 > Pick Hill and Sons.
 click run:LOV_R2
 remove LOV_BOX
-remove LOV_TITLE
 remove LOV_FIND
 remove LOV_GO
 remove LOV_HEAD
@@ -236,8 +235,8 @@ remove LOV_R2
 remove LOV_R3
 set run:BUYER = Hill and Sons
 
-step 'LOVs Based on Query' at 215 320
-> The name is returned into Buyer through the column mapping. Close the running form and save the module.
+step 'LOVs Based on Query' at 215 310
+> The name is returned into Buyer; close the form and save. Recap: an LOV that reads the database. Next lesson: properties of the form.
 click win:runtime.close
 close runtime
 click node:Forms/ORDERS/Lists of Values/LOV1

@@ -16,11 +16,8 @@ nc title -311,-9
 up title -311,-9
 
 step 'File' arrow U 38 4
-> The File menu works on whole modules: it creates, opens, saves and closes them, and it connects you to the database.
+> The File menu works on whole modules: it creates, opens, saves and closes them. New opens a small menu of the kinds of module you can create.
 nc menu:File
-
-step 'File/New' arrow L
-> New opens a small menu of the kinds of module you can create.
 up menu:File/New
 
 step 'File/New' arrow R
@@ -41,13 +38,13 @@ step 'File/Connect' at 224 172 arrow L
 up menu:File/Connect...
 show connect
 
-step 'File/Connect' arrow R
+step 'File/Connect' at 215 225 arrow R
 > The Connect dialog asks for your user name, your password and the name of the database. The data block wizard and the compiler need this connection to read tables.
 click fld:User Name
 click fld:Password
 click fld:Database
 
-step 'File/Connect'
+step 'File/Connect' at 215 110
 > Cancel closes the dialog without connecting. You will connect for real when you build your first form in Lesson 3.
 click btn:Cancel
 hide
@@ -57,10 +54,10 @@ step 'File/Save'
 > Save As stores the module in a file under a new name. Save, just above it, stores it again under the name it already has.
 up menu:File/Save As...
 show saveas
-rows Folders = forms | menus | libraries | reports
-set File name = module2.fmb
-set Save as type = Forms (*.fmb)
-click row:Folders/forms
+rows Folders and files = forms | menus | libraries | reports
+set File name = module2.fdes
+set Save as type = Form designs (*.fdes)
+click row:Folders and files/forms
 click btn:Cancel
 hide
 
@@ -76,13 +73,16 @@ click tab:Access
 click tab:Runtime
 click tab:Wizards
 click tab:General
+
+step 'Edit' at 215 185 arrow L
+> The tabs group the preferences. Save Before Building, ticked and unticked here, stores the module at each compile; Cancel keeps the old settings.
 click chk:Save Before Building
 click chk:Save Before Building
 click btn:Cancel
 hide
 
 step 'View'
-> The View menu decides which design windows are open and what they show. From here you open the Object Navigator, the Property Palette, the Layout Editor and the Code Editor, and for the Layout Editor you switch the rulers and the grid on or off and zoom in on the canvas. The Property Palette opened here shows the properties of MODULE2, the module selected in the navigator.
+> The View menu opens the design windows: the Object Navigator, the Property Palette, the Layout Editor and the Tarnic Editor. It also switches rulers and the grid.
 nc menu:View
 up menu:View/Property Palette
 window palette 320 63 320 397
@@ -120,13 +120,13 @@ click btn:OK
 hide
 
 step 'Program' arrow R
-> Smart Triggers lists the triggers that suit the selected object, so you can add one with a single choice.
+> Quick Triggers lists the triggers that suit the selected object, so you can add one with a single choice.
 nc menu:Program
-up menu:Program/Smart Triggers
-click menu:Program/Smart Triggers/PRE-QUERY
-node Forms/MODULE2/Blocks/BLOCK1/Triggers/PRE-QUERY : trigger
+up menu:Program/Quick Triggers
+click menu:Program/Quick Triggers/Before Query
+node Forms/MODULE2/Blocks/BLOCK1/Triggers/Before Query : trigger
 window editor 40 90 560 300
-edtitle BLOCK1: PRE-QUERY
+edtitle BLOCK1: Before Query
 focus ed:text
 click ed:Close
 close editor
@@ -143,7 +143,7 @@ click btn:Cancel
 hide
 
 step 'Tools'
-> The Layout Editor, also on the Tools menu, is where you draw the form. Its tool palette holds a tool for every kind of item.
+> The Layout Editor on the Tools menu is where you draw the form. Recap: the six menus of the designer. Next lesson: your first form.
 nc menu:Tools
 up menu:Tools/Layout Editor
 window layout 0 63 640 397

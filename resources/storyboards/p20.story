@@ -11,14 +11,8 @@ select Forms/MODULE1
 status Ready
 
 step 'Create Form with Control Block' at 147 150 346 190
-> This lesson builds a whole form from nothing. Its first block, the control block, is not based on any table: it holds a customer id filled from a list of values, the customer name, a Find button and a total of the orders shown below it.
-> Its second block is based on the ORDERS table and shows only the orders of the customer chosen in the control block.
-> This first part creates the empty form module, connects the designer to the database and prepares the window and the canvas on which both blocks will be drawn. Every form needs at least one window and one canvas before its items can be seen, so these come first, before any block exists.
-> The File menu is where every new form module starts.
+> This lesson builds a whole form: a control block with a customer list, a Find button and a total, and an ORDERS block below. First, File, New, Form.
 nc menu:File
-
-step 'New Form'
-> New opens a small menu of the kinds of module; the form module is the first of them.
 up menu:File/New
 click menu:File/New/Form
 node Forms/MODULE2 : module
@@ -27,7 +21,7 @@ select Forms/MODULE2
 caption Form Designer - [MODULE2]
 
 step 'New Form' arrow L
-> The empty form module MODULE2 appears in the Object Navigator under Forms. Expanding it shows its groups of objects. Blocks, canvases and the other groups are still empty; only Windows holds something, because every new form gets a window.
+> The empty module MODULE2 appears under Forms. Its groups are still empty, except Windows: every new form gets a window.
 click node+:Forms/MODULE2
 nc menu:Tools
 up menu:Tools/Property Palette
@@ -38,6 +32,9 @@ step 'New Form' arrow R
 > A name tells you later what the module is for. Click the value of Name and type orders_form; the designer stores names of objects in capitals.
 click val:Name
 type orders_form
+
+step 'New Form'
+> The navigator will show the new name, ORDERS_FORM. Next the designer connects: the second block reads ORDERS and the list reads the customers.
 down node:Forms/MODULE2
 rename Forms/MODULE2 = ORDERS_FORM
 select Forms/ORDERS_FORM
@@ -49,14 +46,12 @@ again
 click prop:Console Window
 click prop:Coordinate System
 
-step 'Connect to database'
-> The second block will read the ORDERS table, and the list of values will read the customers, so the designer must be connected to the database before they are built. Connect is on the File menu.
 nc menu:File
 up menu:File/Connect...
 show connect
 set Database = shop
 
-step 'Connect to database' arrow R
+step 'Connect to database' at 215 225 arrow R
 > Type the user name and the password of the schema that owns the tables. The Database field already names the shop database, so it stays as it is.
 click fld:User Name
 type demo
@@ -81,11 +76,14 @@ click prop:X Position
 click prop:Y Position
 click prop:Title
 
-step 'Window' arrow R
+step 'Window' at 185 175 arrow R
 > Title is the text in the title bar of the window while the form runs. Type Order List so that the user knows which form is open.
 click val:Title
 type Order List
 click prop:Width
+
+step 'Window' at 215 125
+> Width and Height give the size of the window; the Allowed rows below decide whether the user may resize, maximize, minimize or move it.
 click prop:Height
 click prop:Resize Allowed
 click prop:Maximize Allowed
@@ -106,10 +104,11 @@ click prop:Viewport X Position
 click prop:Bevel
 click prop:Raise on Entry
 click prop:Width
-click prop:Height
 
 step 'Canvas' at 20 300
-> The Window property of CANVAS1 names WINDOW1, the window that shows it. Canvas Type Content means that the canvas fills the whole window instead of lying on top of another canvas.
+> Width and Height give the canvas its size. Its Window property names WINDOW1, the window that shows it, and type Content means it fills that window.
+click prop:Height
+
 click val:Window
 click prop:Name
 click node:Forms/ORDERS_FORM/Windows/WINDOW1

@@ -19,8 +19,8 @@ status Connected to shop as demo
 
 click node:Forms/ORDERS_FORM/Blocks
 
-step 'First block - no base table' arrow NE
-> The first block is a control block: it holds the customer, the Find button and the total, but no table stores them. With Blocks selected, Create starts a new block; it is built by hand, because the wizard always asks for a table.
+step 'First block - no base table -' arrow NE
+> The first block is a control block: no table stores its items. With Blocks selected, Create makes a new block by hand.
 click nav:Create
 show newblock
 click opt:Build a new data block manually
@@ -41,7 +41,7 @@ click prop:Single Record
 click val:Single Record
 prop Single Record = Yes
 
-step 'First block - no base table' arrow R
+step 'First block - no base table -' at 185 175 arrow R
 > Database Data Block set to No is what makes CONTROL a block without a base table: the form never queries it, inserts into it or locks rows for it, so it needs no table name and no WHERE clause.
 click val:Database Data Block
 prop Database Data Block = No
@@ -58,7 +58,7 @@ window layout 0 63 640 397
 front layout
 click canvas
 
-step 'First block - no base table' arrow L
+step 'First block - no base table -' arrow L
 > The Text Item tool draws a new item in the current block, which is now CONTROL. Three items are drawn: the customer id, the customer name beside it and, lower down, the total of the orders.
 click tool:Text Item
 drag canvas@90,28 => canvas@160,46
@@ -83,8 +83,6 @@ scroll palette 0
 click item:TEXT_ITEM1
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1
 
-step 'First block - no base table' at 20 290
-> Each item gets a name that says what it holds, CUSTOMER_ID, CUSTOMER_NAME and TOTAL, and Database Item set to No, since no column lies behind any item of a control block. Without that setting the form would look for those columns when it runs.
 scroll palette 0
 click val:Name
 prop Name = CUSTOMER_ID
@@ -97,6 +95,8 @@ scroll palette 8
 click prop:Data Type
 click val:Database Item
 prop Database Item = No
+step 'First block - no base table -' at 20 290
+> The first item is now CUSTOMER_ID, with Database Item No: no column lies behind a control block's items. The other two items get the same treatment.
 click item:TEXT_ITEM2
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM2
 scroll palette 0

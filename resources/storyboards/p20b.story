@@ -34,8 +34,8 @@ click opt:Data Retrieved by Query
 click fld:Query Text
 set Query Text = SELECT customer_id, name FROM customers ORDER BY name
 
-step 'Customer LOV' arrow R
-> Data Retrieved by Query fills the record group from a SELECT statement each time the list is opened. This query reads the id and the name of every customer, sorted by name, so a customer added to the table tomorrow appears in the list without any change to the form, which a record group of static values could never do.
+step 'Customer LOV' at 215 95 arrow R
+> Data Retrieved by Query fills the record group from a SELECT each time the list opens, so new customers appear without changing the form.
 click fld:Query Text
 click btn:OK
 hide
@@ -88,7 +88,7 @@ click row:Column Names/CUSTOMER_ID
 set Display Width = 80
 set Column Title = CUSTOMER_ID
 
-step 'Column Mapping' arrow R
+step 'Customer LOV/Column Mapping' at 215 265 arrow R
 > Return Item names the item that receives the value of the chosen row. For CUSTOMER_ID it is CONTROL.CUSTOMER_ID in the control block; a width of 60 and the column title ID keep the column narrow.
 click fld:Return Item
 type control.customer_id
@@ -101,7 +101,7 @@ set Return Item =
 set Display Width = 80
 set Column Title = NAME
 
-step 'Column Mapping'
+step 'Customer LOV/Column Mapping' at 215 90
 > The NAME column returns the customer name into CONTROL.CUSTOMER_NAME, picked with Browse instead of typed. It is wider, 150, and its title becomes Name.
 click btn:Browse...
 set Return Item = CONTROL.CUSTOMER_NAME
@@ -133,7 +133,7 @@ window layout 0 63 640 397
 front layout
 click canvas +100,+80
 
-step 'LOV button' arrow D 193 0
+step 'Customer LOV/LOV Button' arrow D 193 0
 > The user needs a way to open the list. The Button tool draws a small push button right beside the customer id, inside the control block.
 click tool:Button
 drag canvas@164,28 => canvas@186,46
@@ -168,24 +168,24 @@ click prop:Width
 click win:layout
 front layout
 
-step 'LOV button' at 230 240
-> The button is named LOV_BUTTON and labelled with three dots, the usual sign for a list. Its code goes in a WHEN-BUTTON-PRESSED trigger, added from Smart Triggers on the Program menu.
+step 'Customer LOV/LOV Button' at 230 240
+> The button is named LOV_BUTTON and labelled with three dots, the usual sign for a list. Its code goes in a On Press trigger, added from Quick Triggers on the Program menu.
 nc menu:Program
-up menu:Program/Smart Triggers
-click menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
-node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED : trigger
+up menu:Program/Quick Triggers
+click menu:Program/Quick Triggers/On Press
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press : trigger
 window editor 40 90 560 300
-edtitle LOV_BUTTON: WHEN-BUTTON-PRESSED
+edtitle LOV_BUTTON: On Press
 focus ed:text
 code line -- Open the list of customers for the customer id
-code line GO_ITEM('CONTROL.CUSTOMER_ID');
-code line IF NOT SHOW_LOV('LOV1') THEN
-code line    MESSAGE('No customer was chosen.');
+code line MOVE_TO('CONTROL.CUSTOMER_ID');
+code line IF NOT OPEN_LIST('LOV1') THEN
+code line    SHOW_MESSAGE('No customer was chosen.');
 code line END IF;
 click ed:text
 
-step 'LOV button' at 230 40
-> GO_ITEM puts the cursor in the customer id, and SHOW_LOV opens LOV1; the chosen row fills both the id and the name, and if the user cancels, a message says so. Compile checks the code before the editor is closed.
+step 'Customer LOV/LOV Button' at 230 40
+> MOVE_TO puts the cursor in the customer id and OPEN_LIST opens LOV1; the chosen row fills the id and the name. Compile checks the code.
 click ed:Compile
 status Compiled successfully
 again
@@ -209,4 +209,4 @@ click node+:Forms/ORDERS_FORM/Blocks/CONTROL
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers
-click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press

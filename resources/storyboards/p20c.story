@@ -1,6 +1,6 @@
 # Lesson 20, part 4: Find Button
 # A push button FIND in the control block, its name, label and navigation
-# properties, and a first WHEN-BUTTON-PRESSED trigger that queries the
+# properties, and a first On Press trigger that queries the
 # orders block.
 part p20c
 
@@ -13,7 +13,7 @@ node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
-node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED : trigger
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
 node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
 node Forms/ORDERS_FORM/Windows/WINDOW1 : window
@@ -33,7 +33,7 @@ click item:CUSTOMER_NAME
 selitem CUSTOMER_NAME
 
 step 'Find Button' arrow L
-> The Find button lets the user ask for the orders of the chosen customer. Selecting CUSTOMER_NAME made CONTROL the current block, so the Button tool draws the new button in the control block, to the right of the name.
+> The Find button lets the user fetch the orders of the chosen customer. The Button tool draws it in the control block, right of the name.
 click tool:Button
 drag canvas@380,28 => canvas@440,48
 item PUSH_BUTTON1 button 380 28 60 20
@@ -75,7 +75,7 @@ click prop:Displayed
 click prop:Enabled
 
 step 'Find Button' at 20 280
-> Mouse Navigate set to No means that clicking the button does not move the cursor into it; the cursor stays in the customer id until the trigger moves it. Keyboard Navigable set to No leaves the button out of the Tab order of the control block.
+> Mouse Navigate No keeps the cursor in the customer id when the button is clicked; Keyboard Navigable No leaves the button out of the Tab order.
 click val:Mouse Navigate
 prop Mouse Navigate = No
 again
@@ -100,18 +100,18 @@ click win:layout
 front layout
 click item:FIND
 nc menu:Program
-up menu:Program/Smart Triggers
-click menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
-node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED : trigger
+up menu:Program/Quick Triggers
+click menu:Program/Quick Triggers/On Press
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press : trigger
 window editor 40 90 560 300
-edtitle FIND: WHEN-BUTTON-PRESSED
+edtitle FIND: On Press
 focus ed:text
 code line -- Query the orders into the second block
-code line GO_BLOCK('ORDERS');
-code line EXECUTE_QUERY;
+code line ENTER_BLOCK('ORDERS');
+code line FETCH_ROWS;
 
-step 'Find Button' arrow NE
-> The trigger WHEN-BUTTON-PRESSED runs each time the button is clicked. GO_BLOCK moves the cursor to the ORDERS block, built in the next part, and EXECUTE_QUERY fetches its rows; limiting them to the chosen customer comes after that block exists.
+step 'Find Button' at 215 90 arrow NE
+> On Press runs each time the button is clicked: ENTER_BLOCK moves to the ORDERS block and FETCH_ROWS fetches its rows.
 click ed:text
 click ed:Compile
 status Compiled successfully
@@ -120,8 +120,6 @@ click ed:Close
 close editor
 focus
 
-step 'Find Button'
-> Back in the Layout Editor the Find button sits on the line of the customer id and its name. A frame drawn with the Frame tool around that line groups the control block for the eye; then the module is compiled and saved with its new button and trigger.
 click item:CUSTOMER_ID
 click item:LOV_BUTTON
 click item:CUSTOMER_NAME
@@ -134,6 +132,9 @@ selitem FRAME1
 click tool:Select
 click item:FRAME1
 click canvas +100,+60
+
+step 'Find Button'
+> The frame drawn around the customer line groups the control block for the eye. Now the module is compiled and saved, and the navigator shows both triggers.
 nc menu:Program
 up menu:Program/Compile
 show compiled
@@ -147,10 +148,10 @@ click node+:Forms/ORDERS_FORM/Blocks/CONTROL
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers
-click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers
-click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/WHEN-BUTTON-PRESSED
+click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press
 click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID
 click node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL

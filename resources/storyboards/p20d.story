@@ -45,7 +45,7 @@ click btn:Browse...
 set Table or View = ORDERS
 rows Available Columns = ORDER_ID | CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
 
-step 'Second block - base table' arrow R
+step 'Second block - base table' at 215 275 arrow R
 > ORDERS is the base table of the block: the form will query, insert, update and delete its rows. The double arrow moves every column into the block, including CUSTOMER_ID, which ties each order to its customer.
 click btn:>>
 rows Available Columns =
@@ -72,9 +72,9 @@ swap layoutitems
 set Data Block = ORDERS
 rows Available Items = ORDER_ID | CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
 
-step 'Second block - base table'
-> The Layout Wizard places the new block on CANVAS1, below the control block. Only the order id, the date and the amount are displayed; CUSTOMER_ID stays in the block without being shown, because the control block above already shows the customer.
 click row:Available Items/ORDER_ID
+step 'Second block - base table' at 220 230
+> The Layout Wizard places the ORDERS block below the control block. Only the order id, the date and the amount are displayed.
 click btn:>
 rows Available Items = CUSTOMER_ID | ORDER_DATE | AMOUNT | STATUS
 rows Database Items = ORDER_ID
@@ -93,7 +93,7 @@ rows Items = Order Id | Order Date | Amount
 click btn:Next >
 swap layoutstyle
 
-step 'Second block - base table' arrow L
+step 'Second block - base table' at 245 175 arrow L
 > Tabular puts the orders one below the other, a row for each, which suits a customer with several orders. The frame is titled Orders and shows three records at a time, with a scroll bar for the rest.
 click opt:Tabular
 click btn:Next >
@@ -125,7 +125,7 @@ item AMOUNT_3 textitem 192 164 90 18 AMOUNT
 selitem ORDER_ID
 
 step 'Second block - base table' at 300 300
-> The ORDERS block now stands in its frame under the control block, three rows deep. Its property palette shows Database Data Block Yes and ORDERS as the Query Data Source Name: this block, unlike CONTROL, is based on a table.
+> The ORDERS block stands in its frame, three rows deep. Unlike CONTROL it is based on a table: Database Data Block is Yes.
 nc menu:Tools
 up menu:Tools/Property Palette
 window palette 330 63 310 397

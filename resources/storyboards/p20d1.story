@@ -16,7 +16,7 @@ node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND : button
-node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED : trigger
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Blocks/ORDERS : block
 expand Forms/ORDERS_FORM/Blocks
 expand Forms/ORDERS_FORM/Blocks/CONTROL
@@ -45,17 +45,17 @@ item TOTAL textitem 192 256 90 18
 
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers
-dclick node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/WHEN-BUTTON-PRESSED
+dclick node:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press
 window editor 40 100 560 280
-edtitle FIND: WHEN-BUTTON-PRESSED
+edtitle FIND: On Press
 code line -- Show only the orders of the customer chosen above
-code line GO_BLOCK('ORDERS');
-code line SET_BLOCK_PROPERTY('ORDERS', DEFAULT_WHERE,
+code line ENTER_BLOCK('ORDERS');
+code line SET_BLOCK_FILTER('ORDERS',
 code line    'customer_id = :control.customer_id');
-code line EXECUTE_QUERY;
+code line FETCH_ROWS;
 
-step 'Orders of the chosen customer' at 215 300 arrow NE
-> Opened again, the Find button's trigger now sets a WHERE condition before the query: DEFAULT_WHERE of ORDERS compares its CUSTOMER_ID with the customer chosen in the control block, so only that customer's orders appear. Compile it from the Program menu.
+step 'Orders corresponding with chosen customer' at 215 300 arrow NE
+> The Find trigger now sets a filter before the query, so only the orders of the chosen customer appear. Compile it from the Program menu.
 nc menu:Program
 up menu:Program/Compile
 show compiled

@@ -50,7 +50,7 @@ scroll palette 8
 click prop:Data Type
 
 step 'Total Field' at 20 300 arrow NE
-> The format mask 999,990.00 makes the total always show two decimals, even for whole amounts, with a comma between the thousands; Data Type Number and Database Item No tell the form that the item holds a computed number that no table column stores.
+> The format mask 999,990.00 always shows two decimals. Data Type Number and Database Item No mark a computed value that no column stores.
 click prop:Format Mask
 click prop:Maximum Length
 click prop:Database Item

@@ -39,18 +39,18 @@ step 'Run'
 > The cursor starts in the first item of the control block. The control block has no base table: its items only hold what the user types or picks.
 click run:CUSTOMER_ID
 
-step 'Customer LOV' arrow L
+step 'Run/Customer LOV' arrow L
 > The button beside the customer id opens the list of values, so the user picks a customer instead of typing the id.
 click run:LOV_BUTTON
 show lovlist 180 120
-rows Customers = 1004 Northwind Traders | 1011 Alpine Outfitters | 1017 Harbor Supplies | 1023 Meadow Farms | 1030 Summit Tools
+rows Customers = 1004 Brightwater Goods | 1011 Alpine Outfitters | 1017 Harbor Supplies | 1023 Meadow Farms | 1030 Summit Tools
 click row:Customers/1017 Harbor Supplies
 click btn:OK
 hide
 set run:CUSTOMER_ID = 1017
 set run:CUSTOMER_NAME = Harbor Supplies
 
-step 'Find Button' arrow R
+step 'Run/Find Button' arrow R
 > The list of values returned the id and the name of the customer. Find now queries the orders of that customer into the second block.
 click run:FIND
 set run:ORDER_ID_1 = 5102
@@ -66,7 +66,7 @@ set run:TOTAL = 1,250.00
 click run:ORDER_ID_2
 click run:AMOUNT_2
 
-step 'Total Field' arrow NE
+step 'Run/Total Field' at 215 170 arrow NE
 > The total adds up the amounts of the orders shown and keeps two decimals, as its format mask asks.
 click run:TOTAL
 click run:CUSTOMER_ID
@@ -74,7 +74,7 @@ click run:FIND
 click run:ORDER_DATE_1
 
 step 'Run'
-> Closing the window of the running form ends the run and brings you back to the Form Designer.
+> Closing the running form ends the course. You can now build a form, its blocks, items, lists and buttons, and run it. Well done.
 nc win:runtime.close +1,0
 close runtime
 caption Form Designer - [ORDERS_FORM]

@@ -9,10 +9,7 @@ window navigator 0 63 300 397
 status Ready
 
 step 'Creating a Basic Form'
-> In this lesson you build your first working form: a screen for the ORDERS table of a small sales database.
->
-> You start from an empty form module, set a few design preferences and connect to the database.
-> Then the wizards build a block and its layout, and you adjust that layout by hand.
+> In this lesson you build your first form, for the ORDERS table: a new module, preferences, a connection, then the wizards and some hand layout.
 click node:Forms
 
 step 'Create empty form module' arrow U 38 4
@@ -44,12 +41,12 @@ step 'Set design preferences' arrow U
 > Before you start designing, check the preferences: they decide how the designer behaves while you work. They are kept on the Edit menu.
 nc menu:Edit
 
-step 'Set design preferences' arrow L
+step 'Set design preferences' at 245 175 arrow L
 > Choose Preferences, the last command of the Edit menu.
 up menu:Edit/Preferences...
 show preferences
 
-step 'Set design preferences' at 150 5 340 100 arrow R
+step 'Set design preferences' at 305 5 340 100 arrow R
 > The General tab lists what the designer does for you automatically. Save Before Building stores the module each time you compile it, so an interrupted session never costs you your work.
 click chk:Save Before Building
 
@@ -57,11 +54,9 @@ step 'Set design preferences' at 150 5 340 100
 > Generate Before Running compiles the form each time you run it, so the form you test always includes your latest changes.
 click chk:Generate Before Running
 
-step 'Set design preferences' at 150 5 340 100 arrow D
-> The other tabs hold further groups of preferences: Runtime sets the options used when the designer runs your form for a test, and Wizards can hide the welcome pages of the wizards once you know them well.
+step 'Set design preferences' at 65 5 340 100 arrow D
+> The other tabs hold further groups of preferences: Runtime, for example, sets the options used when the designer runs your form for a test.
 click tab:Runtime
-click tab:Wizards
-click tab:General
 
 step 'Set design preferences' at 0 10 arrow NW
 > OK keeps the new preferences. They apply to every module you open from now on, not only to MODULE1.
@@ -74,22 +69,22 @@ nc menu:File
 up menu:File/Connect...
 show connect
 
-step 'Connect to database' at 215 320 arrow R
+step 'Connect to database' at 215 310 arrow R
 > Click in the User Name box and type the name of your database account. This course uses the account student.
 click fld:User Name
 type student
 
-step 'Connect to database' at 215 320 arrow R
+step 'Connect to database' at 215 310 arrow R
 > The password comes next. Capital letters count in a password, so type it exactly as it was given to you: Forms_3.
 click fld:Password
 type Forms_3
 
-step 'Connect to database' at 215 320 arrow R
+step 'Connect to database' at 215 310 arrow R
 > The Database box names the database you want to reach; for this course it is course.
 click fld:Database
 type course
 
-step 'Connect to database' at 215 320 arrow SE
+step 'Connect to database' at 215 310 arrow SE
 > Press Connect. The dialog closes and the status line confirms that the designer is connected.
 click btn:Connect
 hide
@@ -109,15 +104,20 @@ step 'Use data block wizard' at 110 2 346 96
 click btn:Next >
 swap blocktype
 
-step 'Use data block wizard' at 110 2 346 96 arrow R
+step 'Use data block wizard' at 120 0 346 96 arrow R
 > A block can be based on a table or view, or on stored procedures. A table is the usual choice for a first form.
 click opt:Table or View
 click btn:Next >
 swap blocktable
 
-step 'Use data block wizard' at 110 2 346 96 arrow L
+step 'Use data block wizard' at 90 0 346 96 arrow L
 > Now the wizard needs the table. Browse lists the tables your account can use; choose ORDERS, and its columns appear under Available Columns.
 click btn:Browse...
+show tables
+rows Tables = CUSTOMERS | ORDERS | ORDER_LINES | PRODUCTS
+click row:Tables/ORDERS
+click btn:OK
+hide
 set Table or View = ORDERS
 rows Available Columns = ORDER_ID | ORDER_DATE | CUSTOMER_ID | STATUS | TOTAL
 
@@ -161,7 +161,7 @@ click btn:Next >
 swap layoutprompts
 rows Items = Order Id | Order Date | Customer Id | Status | Total
 
-step 'Use data block wizard' at 110 2 346 96 arrow D
+step 'Use data block wizard' at 85 0 346 96 arrow D
 > The wizard turns each column name into a prompt, the label the user reads beside the item. The prompts can be changed here or later in the Layout Editor.
 click row:Items/Order Date
 click btn:Next >
@@ -172,6 +172,7 @@ step 'Use data block wizard' at 110 2 346 96 arrow R
 click opt:Form
 click btn:Next >
 swap layoutrows
+set Records Displayed = 1
 
 step 'Use data block wizard' at 110 2 346 96 arrow R
 > The items are placed inside a frame, and the frame can carry a title. Type Orders so the user knows what the screen shows.
@@ -205,13 +206,13 @@ item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
 item CUSTOMER_ID textitem 110 84 80 18
-item STATUS_PROMPT text 24 114 80 16 Status
+item STATUS_PROMPT text 24 108 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 80 18
 
 step 'Layout editor' at 360 280
-> The Layout Editor shows the canvas CANVAS1 as the user will see it at run time. The frame titled Orders surrounds the five text items, each with its prompt on the left. Everything the wizard placed here is an ordinary object that you can select, move, resize and change, and nothing you do here changes the table in the database. The tool palette on the left holds the tools for drawing new items, text and graphics.
+> The Layout Editor shows CANVAS1 as the user will see it: the Orders frame around five text items with their prompts. You can select, move and resize each one.
 click item:ORDER_ID
 
 step 'Layout editor' at 360 280
@@ -235,9 +236,9 @@ item TOTAL textitem 110 140 120 18
 selitem TOTAL
 
 step 'Modifying layout' at 360 280 arrow SW
-> Objects move by dragging from their middle. Here the STATUS prompt moves down a little so it lines up with its item.
-drag item:STATUS_PROMPT => canvas@64,124
-item STATUS_PROMPT text 24 116 80 16 Status
+> Objects move by dragging from their middle. The STATUS prompt sits a little high, so dragging it down lines it up with its item.
+drag item:STATUS_PROMPT => canvas@64,122
+item STATUS_PROMPT text 24 114 80 16 Status
 selitem STATUS_PROMPT
 
 step 'Modifying layout' at 360 280 arrow D
@@ -250,6 +251,6 @@ click canvas@400,260
 selitem
 
 step 'Layout editor' at 360 280
-> Clicking the title bar of the Object Navigator brings it to the front. Everything the wizards made is listed here as well: the ORDERS block with its five items, the canvas CANVAS1 under Canvases and the window WINDOW1 that shows it under Windows. You can select any of these objects in the navigator just as you select them on the canvas. In the next lesson you save, compile and run this form.
+> Recap: you made a module, connected, and built and laid out the ORDERS block. The navigator lists it all. Next lesson: save, compile and run the form.
 nc win:navigator
 front navigator

@@ -26,7 +26,7 @@ item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
 item CUSTOMER_ID textitem 110 84 50 18
-item STATUS_PROMPT text 24 116 80 16 Status
+item STATUS_PROMPT text 24 114 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 120 18
@@ -40,28 +40,28 @@ step 'Save' arrow NW
 > Save often. The Save button on the toolbar stores the selected module; a module that has never been saved asks for a file name first.
 click tb:Save
 show saveas
-rows Folders = forms | menus | libraries | reports
-set File name = module1.fmb
-set Save as type = Forms (*.fmb)
+rows Folders and files = forms | menus | libraries | reports
+set File name = module1.fdes
+set Save as type = Form designs (*.fdes)
 
 step 'Save' at 140 5 346 118 arrow R
-> Form modules are kept in files with the extension fmb, as the Save as type box shows. Double-click the forms folder to store the file there.
+> Form modules are kept in files with the extension fdes, as the Save as type box shows. Double-click the forms folder to store the file there.
 click fld:Save as type
-dclick row:Folders/forms
+dclick row:Folders and files/forms
 
-step 'Save' at 140 5 346 118 arrow R
-> Replace the temporary name in the File name box with a name that describes the form. The designer adds the fmb extension for you.
+step 'Save' at 140 185 346 118 arrow R
+> Replace the temporary name in the File name box with a name that describes the form. The designer adds the fdes extension for you.
 click fld:File name
 type orders
 
 step 'Save' at 140 5 346 118 arrow L
-> Press Save to write the module to orders.fmb.
+> Press Save to write the module to orders.fdes.
 click btn:Save
 hide
 rename Forms/MODULE1 = ORDERS
 select Forms/ORDERS
 caption Form Designer - [ORDERS]
-status Module saved to orders.fmb
+status Module saved to orders.fdes
 
 step 'Save'
 > The module now takes its name from the file, ORDERS, both in the navigator and in the title bar. From now on the Save button stores it without asking again.
@@ -76,27 +76,27 @@ step 'Compile' arrow L
 up menu:Program/Compile
 show compiled
 
-step 'Compile'
+step 'Compile' at 185 175
 > The module compiled without errors. Had there been a mistake, the message would name the object that holds it so you could correct it. Press OK.
 click btn:OK
 hide
 
 step 'Generate'
-> Generating writes an executable form, a file with the extension fmx that the runtime reads. It is an administration command of the File menu.
+> Generating writes an executable form, a file with the extension frun that the runtime reads. It is an administration command of the File menu.
 nc menu:File
 
 step 'Generate' arrow L
 > Point to Administration to open the menu of commands that produce files from the module.
 up menu:File/Administration
 
-step 'Generate' arrow R
-> Choose Generate. The designer compiles the module once more and writes orders.fmx beside orders.fmb.
+step 'Generate' at 255 175 arrow R
+> Choose Generate. The designer compiles the module once more and writes orders.frun beside orders.fdes.
 down menu:File/Administration/Generate
 up menu:File/Administration/Generate
-status Generated orders.fmx
+status Generated orders.frun
 
 step 'Generate' at 330 250
-> The status line reports that orders.fmx was written. Only the fmx file is needed to run the form; the fmb file is the one you keep designing in.
+> The status line reports that orders.frun was written. Only the frun file is needed to run the form; the fdes file is the one you keep designing in.
 click status
 
 step 'Run' arrow U
@@ -141,7 +141,7 @@ step 'Run' at 330 250 arrow R
 > Back in the designer, the same module is ready for the next change. Each time you change it, save, compile and run it again to see the result.
 click item:STATUS
 
-step 'Run'
-> These four actions, save, compile, generate and run, are the cycle you repeat for every form you build. Save keeps your work in the fmb file, Compile finds the mistakes, Generate writes the fmx file and Run shows the form to you as its users will see it. The next part shows quicker ways to reach each of them.
+step 'Run' at 210 175
+> Save, compile, generate and run: the cycle you repeat for every form. The next part shows quicker ways to reach each of them.
 click item:TOTAL
 click canvas@300,250

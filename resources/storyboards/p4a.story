@@ -26,7 +26,7 @@ item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
 item CUSTOMER_ID textitem 110 84 50 18
-item STATUS_PROMPT text 24 116 80 16 Status
+item STATUS_PROMPT text 24 114 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 120 18
@@ -37,16 +37,16 @@ front navigator
 click node:Forms/ORDERS
 
 step 'Actions on Form'
-> Saving, compiling, generating and running are so frequent that the designer offers shorter ways to do each of them. Here the pointer first opens the ORDERS block in the navigator so you can follow what changes.
+> Saving, compiling, generating and running are so frequent that the designer offers shorter ways to do each of them.
 click node+:Forms/ORDERS/Blocks
 click node+:Forms/ORDERS/Blocks/ORDERS
 click node+:Forms/ORDERS/Blocks/ORDERS/Items
 click node:Forms/ORDERS/Blocks/ORDERS/Items/STATUS
 
 step 'Save' arrow U
-> The Save button on the toolbar stores the module in orders.fmb at once. Because the module already has a file, no dialog appears; only the status line confirms the save.
+> The Save button on the toolbar stores the module in orders.fdes at once. Because the module already has a file, no dialog appears; only the status line confirms the save.
 click tb:Save
-status Module saved to orders.fmb
+status Module saved to orders.fdes
 
 step 'Save' arrow L
 > The preferences can take some of this work off your hands. Open Preferences from the Edit menu.
@@ -54,16 +54,16 @@ nc menu:Edit
 up menu:Edit/Preferences...
 show preferences
 
-step 'Save' at 150 5 340 100 arrow R
+step 'Save' at 305 5 340 100 arrow R
 > With Save Before Building checked, every compile also saves the module, so the file on disk never falls behind what you see.
 click chk:Save Before Building
 check Save Before Building
 
-step 'Generate' at 150 5 340 100 arrow R
-> Generate Before Running means you never run an old fmx file by mistake: each run first generates a fresh one.
+step 'Generate' at 160 5 340 100 arrow R
+> Generate Before Running means you never run an old frun file by mistake: each run first generates a fresh one.
 click chk:Generate Before Running
 
-step 'Run' at 150 5 340 100 arrow D
+step 'Run' at 275 5 340 100 arrow D
 > Run Modules Asynchronously lets you go on working in the designer while the form is running. The tabs above hold the remaining preferences; Runtime is the one that affects how the form is run.
 click chk:Run Modules Asynchronously
 click tab:Runtime
@@ -78,13 +78,13 @@ click tb:Compile
 show compiled
 click btn:OK
 hide
-status Module saved to orders.fmb
+status Module saved to orders.fdes
 
 step 'Generate' arrow NW
-> Generate is also on the Program menu, beside Compile and Run Form. It writes orders.fmx without running the form.
+> Generate is also on the Program menu, beside Compile and Run Form. It writes orders.frun without running the form.
 nc menu:Program
 up menu:Program/Generate
-status Generated orders.fmx
+status Generated orders.frun
 
 step 'Run' arrow R
 > Run on the toolbar is the quickest test of all: with Generate Before Running checked, a single click generates and starts the form.
@@ -92,7 +92,7 @@ click tb:Run
 window runtime 60 100 400 260
 
 step 'Run' at 420 200 arrow R
-> Click through the items to see the order in which they sit: ORDER_ID, ORDER_DATE, CUSTOMER_ID, STATUS and TOTAL. This is the order in which the cursor moves from item to item.
+> Clicking an item of the running form puts the cursor in it. The pointer visits all five, from ORDER_ID to TOTAL, each ready for a value.
 click run:ORDER_ID
 click run:ORDER_DATE
 click run:CUSTOMER_ID
@@ -106,7 +106,7 @@ nc win:runtime.close
 close runtime
 
 step 'Save' arrow L
-> Close on the File menu removes the module from the designer. It is safe now, because every change has been saved in orders.fmb.
+> Close on the File menu removes the module from the designer. It is safe now, because every change has been saved in orders.fdes.
 nc menu:File
 up menu:File/Close
 delete Forms/ORDERS
@@ -120,18 +120,16 @@ click node:Forms
 nc menu:File
 up menu:File/Open...
 show open
-rows Folders = forms | menus | libraries | reports
-set Files of type = Forms (*.fmb)
+rows Folders and files = forms | menus | libraries | reports
+set Files of type = Form designs (*.fdes)
 
 step 'Save' at 150 5 340 100 arrow R
-> Double-click the forms folder where the module was saved, then choose orders.fmb from the files it holds.
-dclick row:Folders/forms
-rows Folders = customers.fmb | orders.fmb | products.fmb
-click row:Folders/orders.fmb
-set File name = orders.fmb
+> Double-click the forms folder where the module was saved, then choose orders.fdes from the files it holds.
+dclick row:Folders and files/forms
+rows Folders and files = customers.fdes | orders.fdes | products.fdes
+click row:Folders and files/orders.fdes
+set File name = orders.fdes
 
-step 'Save' at 150 5 340 100
-> Open reads the file and the module returns to the navigator exactly as it was saved, with its block, its items and its canvas.
 click btn:Open
 hide
 node Forms/ORDERS : module
@@ -145,6 +143,8 @@ node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Windows/WINDOW1 : window
 caption Form Designer - [ORDERS]
 select Forms/ORDERS
+step 'Save' at 150 5 340 100
+> Open reads the file and the module returns to the navigator exactly as it was saved, with its block, its items and its canvas.
 click node+:Forms/ORDERS
 click node+:Forms/ORDERS/Canvases
 click node:Forms/ORDERS/Canvases/CANVAS1
@@ -154,12 +154,12 @@ click node+:Forms/ORDERS/Blocks/ORDERS
 click node+:Forms/ORDERS/Blocks/ORDERS/Items
 
 step 'Run'
-> One click on Run proves that the reopened module still works. Because a form is always run from its fmx file, the preference generates that file again first.
+> One click on Run proves that the reopened module still works. Because a form is always run from its frun file, the preference generates that file again first.
 click tb:Run
 window runtime 60 100 400 260
 
 step 'Run' at 420 200 arrow D
-> The runtime shows the same five items as before, waiting for data. Clicking between them ends the lesson. From here on, every lesson changes this cycle only in what you build before you press Run: the steps of saving, compiling, generating and running stay the same for every form you make.
+> Recap: the toolbar, the Program menu and the preferences shorten save, compile, generate and run. Next lesson: windows.
 click run:ORDER_DATE
 click run:STATUS
 click run:TOTAL

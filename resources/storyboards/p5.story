@@ -13,7 +13,7 @@ item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
 item CUSTOMER_ID textitem 110 84 50 18
-item STATUS_PROMPT text 24 116 80 16 Status
+item STATUS_PROMPT text 24 114 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 120 18
@@ -31,7 +31,7 @@ step 'Windows'
 > A window is the frame in which the user sees a form. It has a title bar, borders and buttons, but on its own it shows nothing: what appears inside a window is a canvas.
 click node:Forms/ORDERS
 
-step 'Windows' arrow L -5 175
+step 'Windows' arrow L 0 175
 > The designer itself is such a window. Its title bar, which the pointer clicks now, names the module you are working on, and the windows of your form will carry titles of their own.
 nc title
 
@@ -53,9 +53,8 @@ up menu:Tools/Property Palette
 window palette 300 63 340 397
 
 step 'Properties' at 30 300 arrow R
-> Primary Canvas names the canvas the window shows when it opens. It is empty, so the designer uses the first content canvas that belongs to this window. Naming CANVAS1 here makes the choice explicit.
+> Primary Canvas names the canvas the window shows when it opens. Left empty, as here, the window shows its first content canvas, CANVAS1.
 click prop:Primary Canvas
-prop Primary Canvas = CANVAS1
 
 step 'Properties' at 30 300 arrow R
 > Window Style is Document for a main window that stays open, or Dialog for a window that pops up over another one.
@@ -102,7 +101,7 @@ step 'Relation to Canvases' arrow L
 click node:Forms/ORDERS/Canvases/CANVAS1
 
 step 'Relation to Canvases' at 30 300 arrow R
-> Window is the property that ties the two objects together: CANVAS1 belongs to WINDOW1, so it is displayed inside that window. A window can hold several canvases, but each canvas belongs to exactly one window, and a canvas whose Window property is empty is never seen. When you add a canvas by hand, this is the first property to set.
+> Window ties the two objects: CANVAS1 belongs to WINDOW1, so it is shown in that window. A canvas with no window is never seen.
 click prop:Window
 
 step 'Relation to Canvases' at 30 300 arrow R
@@ -117,7 +116,7 @@ step 'Relation to Canvases' arrow U
 > To see the canvas again, bring the Layout Editor forward from the Window menu, which lists every open design window.
 nc menu:Window
 
-step 'Relation to Canvases' arrow NW
+step 'Relation to Canvases' at 215 215 arrow NW
 > Choose 3 Layout Editor, the third design window in the list.
 up menu:Window/3 Layout Editor
 front layout
@@ -130,6 +129,6 @@ step 'Relation to Canvases'
 > The items sit near the top left corner of the canvas, well inside the viewport, so the user will see all of them without scrolling.
 click item:ORDER_ID
 
-step 'Windows'
-> To sum up: the window gives the form its frame, title and size, and the canvas gives it content. The canvas property Window puts a canvas in a window, the window property Primary Canvas chooses which canvas it shows first, and the viewport decides which part of a large canvas is visible. Lesson 6 looks at the canvas and its properties more closely.
+step 'Windows' at 210 175
+> Recap: the window gives the form its frame, title and size; the canvas gives it content. Next lesson: canvases and their properties.
 click item:TOTAL

@@ -13,7 +13,7 @@ item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
 item CUSTOMER_ID textitem 110 84 50 18
-item STATUS_PROMPT text 24 116 80 16 Status
+item STATUS_PROMPT text 24 114 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 120 18
@@ -67,7 +67,7 @@ step 'Properties' at 30 300 arrow R
 > Bevel draws an edge round the canvas: Lowered sinks it into the window, Raised lifts it and None leaves it flat.
 click val:Bevel
 
-step 'Properties' arrow R
+step 'Properties' at 185 175 arrow R
 > Background Color fills the canvas behind the items. Clicking its value opens the list of colors.
 click val:Background Color
 show colors
@@ -96,7 +96,7 @@ node Forms/ORDERS/Canvases/CANVAS2 : canvas
 select Forms/ORDERS/Canvases/CANVAS2
 
 step 'Properties' at 30 300 arrow R
-> Change its Canvas Type to Stacked. A stacked canvas lies on top of the content canvas in the same window and can be shown or hidden while the form runs. Tab canvases hold several pages, and toolbar canvases hold buttons along the edge of a window.
+> Set Canvas Type to Stacked: a stacked canvas lies over the content canvas and can be shown or hidden while the form runs.
 click val:Canvas Type
 prop Canvas Type = Stacked
 click prop:Displayed
@@ -108,7 +108,7 @@ up menu:Window/3 Layout Editor
 front layout
 
 step 'Properties'
-> The Layout Editor still shows CANVAS1, the content canvas, with the items of the ORDERS block on it. Everything the user sees is drawn on a canvas like this one; the canvas properties you met in this lesson decide its type, its window, its size, the part that is visible and its colors. The next lesson moves from the canvas to the block whose items are drawn on it.
+> Recap: canvas properties set its type, window, size, visible part and colours. Next lesson: the block whose items are drawn on it.
 click canvas@280,260
 click item:FRAME1
 click item:ORDER_ID

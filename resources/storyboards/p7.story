@@ -85,18 +85,18 @@ step 'Properties' at 30 300
 click prop:Single Record
 
 step 'Properties' at 30 300 arrow D
-> Database Data Block is Yes because ORDERS is based on a table: the designer queries, inserts, updates and deletes its rows for you, without any code. A block set to No is a control block, whose items hold values that do not belong to a table, such as search fields, buttons and totals. Lesson 20 builds a form that uses both kinds.
+> Database Data Block is Yes because ORDERS is based on a table, so the form queries and saves its rows for you. A block set to No is a control block.
 click prop:Database Data Block
 
-step 'Properties' arrow R
+step 'Properties' at 215 140 arrow R
 > Enforce Primary Key stops the user from saving two orders with the same key.
 click prop:Enforce Primary Key
 
-step 'Properties'
+step 'Properties' at 215 170
 > Query Allowed lets the user search for records in the block. Set it to No for a block that should only accept new data.
 click prop:Query Allowed
 
-step 'Properties' arrow R
+step 'Properties' at 215 170 arrow R
 > Query Data Source Type is Table: the block reads its records directly from a table. It could also be a procedure or a query.
 click prop:Query Data Source Type
 
@@ -104,7 +104,7 @@ step 'Properties' arrow R
 > Query Data Source Name names that table, ORDERS.
 click prop:Query Data Source Name
 
-step 'Properties' arrow D
+step 'Properties' at 215 160 arrow D
 > WHERE Clause limits the rows the block fetches, for instance to the orders of one customer. Left empty, every row of the table can be queried.
 click prop:WHERE Clause
 
@@ -121,7 +121,7 @@ step 'Properties' at 30 300 arrow SW
 > The palette scrolls to the next group. Insert Allowed lets the user add new orders to the block.
 click prop:Insert Allowed
 
-step 'Properties'
+step 'Properties' at 215 170
 > Update Allowed and Delete Allowed control changing and removing existing orders. Setting one to No protects the data from that operation.
 click prop:Update Allowed
 click prop:Delete Allowed
@@ -147,7 +147,7 @@ step 'Properties'
 > Type All Orders as a short description of the block.
 type All Orders
 
-step 'Blocks' at 330 320 arrow L
+step 'Blocks' at 330 310 arrow L
 > Clicking an item in the navigator shows how the palette changes: it now lists the properties of ORDER_ID, an item, not of the block.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID
 click node:Forms/ORDERS/Blocks/ORDERS
@@ -184,7 +184,7 @@ step 'Blocks' arrow R
 up menu:Program/Compile
 show compiled
 
-step 'Blocks' at 20 346
-> The module compiles cleanly. You have now seen the properties that shape a block: how the cursor moves through it, how many records it fetches, keeps and displays, which table and rows it reads and in which order, which operations the user may perform on those rows and how they are locked. The next lesson looks at the items inside the block.
+step 'Blocks' at 20 310
+> Recap: block properties set navigation, how many records it fetches and shows, its table, order and allowed operations. Next lesson: items.
 click btn:OK
 hide

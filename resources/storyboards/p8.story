@@ -30,7 +30,7 @@ item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
 item CUSTOMER_ID textitem 110 84 50 18
-item STATUS_PROMPT text 24 116 80 16 Status
+item STATUS_PROMPT text 24 114 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
 item TOTAL textitem 110 140 120 18
@@ -42,7 +42,7 @@ click item:ORDER_ID
 click item:ORDER_DATE
 click item:STATUS
 
-step 'Different Types' at 451 300 arrow R
+step 'Different Types' at 430 300 arrow R
 > Items come in several types, and the tool palette has a tool for each. Text Item draws the most common one, a box the user types into.
 click tool:Text Item
 
@@ -53,7 +53,7 @@ item TEXT_ITEM1 textitem 272 30 90 18
 selitem TEXT_ITEM1
 node Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM1 : item
 
-step 'Different Types' at 451 300 arrow R
+step 'Different Types' at 430 300 arrow R
 > A push button carries out an action when the user presses it.
 click tool:Button
 drag canvas@272,62 => canvas@332,82
@@ -61,7 +61,7 @@ item PUSH_BUTTON1 button 272 62 60 20 Button
 selitem PUSH_BUTTON1
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : item
 
-step 'Different Types' at 451 300
+step 'Different Types' at 430 300
 > A check box holds one of two values, such as paid or not paid.
 click tool:Check Box
 drag canvas@272,96 => canvas@342,112
@@ -69,7 +69,7 @@ item CHECK_BOX1 check 272 96 70 16 Paid
 selitem CHECK_BOX1
 node Forms/ORDERS/Blocks/ORDERS/Items/CHECK_BOX1 : item
 
-step 'Different Types' arrow R
+step 'Different Types' at 230 155 arrow R
 > A list item offers a fixed choice of values in a drop-down list.
 click tool:List Item
 drag canvas@272,124 => canvas@352,142
@@ -77,7 +77,7 @@ item LIST_ITEM1 list 272 124 80 18
 selitem LIST_ITEM1
 node Forms/ORDERS/Blocks/ORDERS/Items/LIST_ITEM1 : item
 
-step 'Different Types' at 451 300
+step 'Different Types' at 430 300
 > An image item shows a picture, for example a photo of a product.
 click tool:Image
 drag canvas@272,156 => canvas@332,196
@@ -94,19 +94,19 @@ step 'Different Types' arrow R
 click item:PUSH_BUTTON1
 
 step 'Different Types' arrow U
-> Smart Triggers on the Program menu offers the triggers that suit the selected item.
+> Quick Triggers on the Program menu offers the triggers that suit the selected item.
 nc menu:Program
-up menu:Program/Smart Triggers
+up menu:Program/Quick Triggers
 
-step 'Different Types' at 451 300 arrow R
-> For a button the first choice is WHEN-BUTTON-PRESSED, the trigger that runs when the user presses it.
-up menu:Program/Smart Triggers/WHEN-BUTTON-PRESSED
-node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/WHEN-BUTTON-PRESSED : trigger
+step 'Different Types' at 430 300 arrow R
+> For a button the first choice is On Press, the trigger that runs when the user presses it.
+up menu:Program/Quick Triggers/On Press
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
 window editor 40 90 560 300
-edtitle PUSH_BUTTON1: WHEN-BUTTON-PRESSED
+edtitle PUSH_BUTTON1: On Press
 focus ed:text
 
-step 'Different Types' at 451 320
+step 'Different Types' at 430 310
 > The Tarnic Editor opens on the new, empty trigger. Writing its code belongs to later lessons, so close the editor for now.
 click ed:Close
 close editor
@@ -124,7 +124,7 @@ up menu:Tools/Property Palette
 window palette 300 63 340 397
 
 step 'Modifying Properties' arrow R
-> Item Type shows what kind of item this is. Changing it turns the item into another type while keeping its name and place. Displayed and Enabled decide whether the item can be seen and whether it can be used.
+> Item Type shows what kind of item this is. Displayed and Enabled decide whether the item can be seen and whether it can be used.
 click prop:Item Type
 click prop:Displayed
 click prop:Enabled
@@ -138,14 +138,14 @@ click prop:Y Position
 scroll palette 11
 
 step 'Modifying Properties' at 30 300 arrow R
-> Data Type says what the item holds: Char for text, Number, or Date. Maximum Length limits how many characters the user can type, Initial Value fills a new record and Required refuses a record without a value.
+> Data Type says what the item holds. Maximum Length limits the characters typed, Initial Value fills a new record, Required refuses an empty value.
 click prop:Data Type
 click prop:Maximum Length
 click prop:Initial Value
 click prop:Required
 
 step 'Modifying Properties' arrow D
-> Database Item is Yes for items that hold a column of the block's table, named by Column Name. ORDERS has no column for this new item, so set it to No; or the form fails when it queries or saves. Query Only items can be searched but never changed.
+> Database Item is Yes for an item that holds a column of the block's table. This new item has no column, so set it to No.
 click val:Database Item
 prop Database Item = No
 click prop:Column Name
@@ -160,11 +160,11 @@ step 'Modifying Properties'
 type Notes{Enter}
 click prop:Hint
 
-step 'Modifying Properties' at 30 300 arrow L
+step 'Modifying Properties' at 30 130 arrow L
 > Properties are changed the same way for every item. Select TOTAL in the navigator; the palette keeps its place in the list.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TOTAL
 
-step 'Modifying Properties' arrow R
+step 'Modifying Properties' at 185 175 arrow R
 > Format Mask controls how a value is shown. A total of money needs two decimals, so click its value.
 click val:Format Mask
 
@@ -172,7 +172,7 @@ step 'Modifying Properties'
 > Type 9990.99: every 9 is an optional digit, every 0 a digit that is always shown, and the point fixes two decimals.
 type 9990.99
 
-step 'Modifying Properties' arrow R 399 242
+step 'Modifying Properties' arrow R
 > Tooltip is the short help that appears when the pointer rests on the item. Click its value.
 click val:Tooltip
 
@@ -240,7 +240,7 @@ nc menu:Window
 up menu:Window/3 Layout Editor
 front layout
 
-step 'Visual Attributes' arrow L
+step 'Visual Attributes' at 160 175 arrow L
 > On the canvas the items are selected one by one as before. Clicking TOTAL and then the new items shows that they are all ordinary items of the ORDERS block.
 click item:TOTAL
 click item:TEXT_ITEM1
@@ -262,13 +262,13 @@ click prop:Font Style
 click prop:Font Weight
 
 step 'Items'
-> Finally, compile the module from the Administration menu to check the new items: Compile File checks the whole form, and with Database Item set to No the new text item compiles without a matching column. You have seen the types of item and their tools, the properties every item shares, from Item Type and Data Type to Prompt, Format Mask and Tooltip, and visual attributes, which give a whole group of items the same look from one place.
+> Compile File from the Administration menu checks the whole form, the new items included.
 nc menu:File
 up menu:File/Administration
 up menu:File/Administration/Compile File
 show compiled
 
-step 'Items'
-> The module compiles cleanly. The new items are still placeholders: the check box, the list item and the image each have properties of their own that later lessons fill in, and the push button waits for the code of its trigger. In the next lesson the common properties of interface objects are explained one at a time, starting with Name and Class.
+step 'Items' at 185 175
+> Recap: item types, their shared properties and visual attributes. Next lesson: the common properties of interface objects, one at a time.
 click btn:OK
 hide

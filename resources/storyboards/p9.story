@@ -35,8 +35,8 @@ item CUSTOMER_ID textitem 110 88 80 18
 item TEXT_ITEM3 textitem 110 118 80 16
 status Ready
 
-step 'Common Properties' at 330 250
-> Text items, boilerplate text, push buttons, list items and the other interface objects share a set of common properties. This lesson sets them one by one on TEXT_ITEM3, a new item of the ORDERS block that will show the amount still due on an order.
+step 'Interface Objects - Common Properties' at 330 250
+> Interface objects share common properties. This lesson starts from a copy of ORDERS cut down to three items and sets them on TEXT_ITEM3, for the amount due.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM3
 
@@ -112,7 +112,7 @@ click val:Height
 click val:Width
 
 step 'Visual Attribute Name' at 40 250 arrow L
-> Visual Attribute Name names a visual attribute: a set of font and colour settings defined once under Visual Attributes and shared by many objects. DEFAULT means the object uses its own font and colour properties.
+> Visual Attribute Name names a set of font and colour settings shared by many objects. DEFAULT means the object uses its own settings.
 click prop:Visual Attribute Name
 click val:Visual Attribute Name
 
@@ -154,9 +154,7 @@ type Italic
 pick Window/3 Layout Editor
 front layout
 
-step 'Review' at 215 177 300 160
-> Back in the Layout Editor, TOTAL_DUE keeps the size you gave it by dragging.
-> Every property set in this part, from Name down to Font Style, belongs to the item alone: change it in the palette and only this object changes. Objects of other kinds, such as boilerplate text and push buttons, show most of the same rows in their palettes, so what you learnt here applies to them as well, and the next part carries on with the remaining common properties.
-> Save the form often while you work, with Save on the File menu.
+step 'Interface Objects - Common Properties' at 215 177 300 160
+> Every property set here belongs to this item alone, and other interface objects show the same rows. Save the form; the next part goes on.
 pick File/Save
 down item:TOTAL_DUE

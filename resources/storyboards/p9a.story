@@ -35,7 +35,7 @@ item TOTAL_DUE textitem 110 118 96 20
 window palette 300 63 340 397
 status Ready
 
-step 'Common Properties' at 40 250
+step 'Interface Objects - Common Properties' at 40 250
 > The second half of the common properties starts where the first ended: TOTAL_DUE is selected and its palette shows the font rows set so far. Font Width comes next.
 click prop:Font Width
 
@@ -99,7 +99,7 @@ prop Fill Pattern = solid
 scroll palette 6
 
 step 'Charmod Logical Attribute' at 40 250 arrow NW
-> Charmod Logical Attribute matters only when the form runs in character mode, on a text terminal that cannot draw fonts or colours. It names the terminal attribute, such as reverse or underline, that takes their place there.
+> Charmod Logical Attribute matters only on a text terminal without fonts or colours: it names the attribute, such as reverse, used there instead.
 click prop:Charmod Logical Attribute
 click val:Charmod Logical Attribute
 
@@ -113,12 +113,14 @@ step 'Comment' at 40 250 arrow D
 > The palette has scrolled to its last rows. Comment holds free text for the developers who maintain the form; the user never sees it.
 click val:Comment
 
+type Computed.{Space}
+
 step 'Comment' at 40 250
 > The note typed here tells the next developer that the form computes this amount and that the user cannot change it.
-type Computed. Read only{Enter}
+type Read only{Enter}
 
 step 'Reference Information' at 215 177 300 160 arrow R
-> Reference Information, the last row, is filled in by the designer when an object is copied or subclassed from another module or object library: it names the module and the object it came from, so changes to the original can reach this copy. TOTAL_DUE was made in this form, so the row is empty. With it you have seen all eighteen common properties; the lessons that follow add the properties that belong to one kind of object only, starting with boilerplate text.
+> Reference Information names the original of a copied object; TOTAL_DUE was made here, so it is empty. Recap: eighteen common properties. Next: boilerplate text.
 click prop:Reference Information
 pick Tools/Layout Editor
 window layout 0 63 640 397

@@ -104,22 +104,17 @@ TEST(LibraryStats, CountsEveryKindOfLine)
     EXPECT_EQ(QList<int>({s.minX, s.maxX, s.minY, s.maxY}), QList<int>({8, 630, 0, 100}));
     EXPECT_EQ(s.stepLines, 13);
     EXPECT_EQ(s.arrows.value("SE"), 1);
-    EXPECT_EQ(s.narration, 3);
-    EXPECT_EQ(s.emptyNarration, 1);
-    EXPECT_EQ(s.multiline, 1);
-    EXPECT_EQ(s.negativeArrows, 1);
+    EXPECT_EQ(s.narrationTexts, (QStringList{"One.", "Two."}));
     EXPECT_TRUE(s.late);
     EXPECT_TRUE(s.screensValid);
-    EXPECT_EQ(s.locationLines.value("215 177 181 131"), 1);
 }
 
 TEST(LibraryStats, CheckPartNamesEachMismatch)
 {
     const auto allocation = LibraryStats::parseAllocation({
-        "code events steps down up nc keys shift keyframes R L D U NW SW SE NE narration empty multiline over255 late",
-        "p9 3 1 1 0 1 1 1 1 0 0 0 0 0 0 1 0 3 1 1 0 1",
+        "code events steps down up nc keys shift keyframes R L D U NW SW SE NE late",
+        "p9 3 1 1 0 1 1 1 1 0 0 0 0 0 0 1 0 1",
         "holds p9 mouse-x-min 8",
-        "holds p9 negative-arrows 1",
     });
     const PartStats s = LibraryStats::compute(events(), steps());
     EXPECT_EQ(LibraryStats::checkPart("p9", s, allocation), QStringList());
@@ -133,16 +128,17 @@ TEST(LibraryStats, CheckPartNamesEachMismatch)
     EXPECT_FALSE(withScreen("%Screen =  0").isEmpty()) << "an arrow on event 0, and no longer late";
 
     auto rowWith = [&](int column, const QString& value) {
-        QStringList row = QString("p9 3 1 1 0 1 1 1 1 0 0 0 0 0 0 1 0 3 1 1 0 1").split(' ');
+        QStringList row = QString("p9 3 1 1 0 1 1 1 1 0 0 0 0 0 0 1 0 1").split(' ');
         row[column] = value;
         auto a = LibraryStats::parseAllocation({
-            "code events steps down up nc keys shift keyframes R L D U NW SW SE NE narration empty multiline over255 late",
+            "code events steps down up nc keys shift keyframes R L D U NW SW SE NE late",
             row.join(' '),
         });
         return LibraryStats::checkPart("p9", s, a);
     };
-    EXPECT_EQ(rowWith(6, "2").size(), 2) << "keys differ, and a negative arrow nobody allowed";
-    EXPECT_EQ(rowWith(15, "0").size(), 2) << "SE arrows differ, and a negative arrow nobody allowed";
+    EXPECT_EQ(rowWith(6, "2").size(), 1) << "keys differ";
+    EXPECT_EQ(rowWith(15, "0").size(), 1) << "SE arrows differ";
+    EXPECT_EQ(rowWith(17, "0").size(), 1) << "the first step is late";
     EXPECT_EQ(LibraryStats::checkPart("p10", s, allocation).size(), 1) << "no row";
     EXPECT_THROW(LibraryStats::parseAllocation({"code events", "p1 x"}), AppError);
 }
