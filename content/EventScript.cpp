@@ -1,5 +1,6 @@
 #include "content/EventScript.h"
 
+#include "content/ScriptText.h"
 #include "platform/AppError.h"
 
 #include <QRegularExpression>
@@ -167,5 +168,44 @@ QStringList write(const std::vector<EventRecord>& records)
     }
     return lines;
 }
+
+namespace AsPlayed {
+
+using ScriptText::copy;
+using ScriptText::pos;
+
+QString eventNumber(const QString& line)
+{
+    return copy(line, 3, 4);
+}
+
+bool isMouse(const QString& line)
+{
+    return pos(QStringLiteral("Mouse:"), line) > 1;
+}
+
+QString xText(const QString& line)
+{
+    const int at = pos(QStringLiteral("X="), line);
+    return copy(line, at + 2, pos(QStringLiteral(" Y="), line) - at - 2);
+}
+
+QString yText(const QString& line)
+{
+    const int at = pos(QStringLiteral("Y="), line);
+    return copy(line, at + 2, pos(QStringLiteral(" Ev"), line) - at - 2);
+}
+
+int x(const QString& line)
+{
+    return ScriptText::toInt(xText(line));
+}
+
+int y(const QString& line)
+{
+    return ScriptText::toInt(yText(line));
+}
+
+} // namespace AsPlayed
 
 } // namespace EventScript

@@ -63,4 +63,29 @@ QString frameLine(const EventRecord& record);
 // ...), one empty separator between records and none after the last.
 QStringList write(const std::vector<EventRecord>& records);
 
+// How playback reads an event line, deliberately more lenient than parse():
+// the event number by its fixed columns and the mouse position by the texts
+// around "X=" and "Y=", so an odd line fails only where the player needs a
+// number, with the conversion's own message. Nothing else of the line
+// (message number, event name, key fields) matters during playback.
+namespace AsPlayed {
+
+// Characters 3 to 6: the four-digit event number as written ("0000").
+QString eventNumber(const QString& line);
+
+// A mouse line has "Mouse:" somewhere after its first character.
+bool isMouse(const QString& line);
+
+// The text between "X=" and " Y=" / between "Y=" and " Ev", not yet
+// converted; lines without these markers give odd or empty texts, which the
+// integer conversion then rejects.
+QString xText(const QString& line);
+QString yText(const QString& line);
+
+// The converted positions; AppError "'<text>' is not a valid integer value".
+int x(const QString& line);
+int y(const QString& line);
+
+} // namespace AsPlayed
+
 } // namespace EventScript

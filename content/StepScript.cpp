@@ -1,5 +1,6 @@
 #include "content/StepScript.h"
 
+#include "content/ScriptText.h"
 #include "platform/AppError.h"
 
 #include <QRegularExpression>
@@ -230,5 +231,29 @@ std::vector<const Step*> stepsFor(const std::vector<Step>& steps, int screen)
             found.push_back(&s);
     return found;
 }
+
+namespace AsPlayed {
+
+QString screenLine(int event)
+{
+    return QStringLiteral("%Screen =  ") + QString::number(event);
+}
+
+int arrowTop(const QString& line)
+{
+    return ScriptText::toInt(ScriptText::copy(line, 14, 3));
+}
+
+int arrowLeft(const QString& line)
+{
+    return ScriptText::toInt(ScriptText::copy(line, 15, 3));
+}
+
+QString locationRest(const QString& line)
+{
+    return ScriptText::copy(line, 14, int(line.size()));
+}
+
+} // namespace AsPlayed
 
 } // namespace StepScript

@@ -58,4 +58,27 @@ QStringList write(const std::vector<Step>& steps);
 // player opens every one of them).
 std::vector<const Step*> stepsFor(const std::vector<Step>& steps, int screen);
 
+// How playback reads the lines of a step, where it deliberately differs from
+// parse(): numbers are taken from fixed character columns, as the course's
+// player always read them, so a value written without its blank loses its
+// first character ("%GraphicTop=-5" gives 5, where parse() gives -5) and a
+// four-character value loses its last. Kept in this one place so the two
+// readings can be compared.
+namespace AsPlayed {
+
+// The line that opens the steps of an event: "%Screen =  N", N without
+// leading zeros.
+QString screenLine(int event);
+
+// The arrow's top and left: three characters right after "%GraphicTop= "
+// and "%GraphicLeft= " (characters 14 to 16 and 15 to 17).
+int arrowTop(const QString& line);
+int arrowLeft(const QString& line);
+
+// "%Location =  215 177 181 131" from its 14th character on: the blank-
+// separated numbers, of which playback uses the first two.
+QString locationRest(const QString& line);
+
+} // namespace AsPlayed
+
 } // namespace StepScript

@@ -6,10 +6,10 @@
 #include "platform/DbfTable.h"
 #include "platform/NViewLib.h"
 #include "platform/ScratchDir.h"
-#include "playback/EventLine.h"
+#include "content/EventScript.h"
 #include "playback/NarrationPass.h"
 #include "playback/PlayerState.h"
-#include "playback/PlayerText.h"
+#include "content/ScriptText.h"
 
 #include <QDir>
 #include <QFile>
@@ -204,10 +204,10 @@ void eventScript(const std::uint8_t* data, std::size_t size)
     // The player reads event lines by columns and markers, not by the parser.
     for (int i = 0; i < lines.size(); i += 3) {
         const QString& line = lines.at(i);
-        (void)EventLine::eventNumber(line);
-        (void)EventLine::isMouse(line);
-        reported([&] { (void)EventLine::x(line); });
-        reported([&] { (void)EventLine::y(line); });
+        (void)EventScript::AsPlayed::eventNumber(line);
+        (void)EventScript::AsPlayed::isMouse(line);
+        reported([&] { (void)EventScript::AsPlayed::x(line); });
+        reported([&] { (void)EventScript::AsPlayed::y(line); });
     }
 
     std::vector<EventRecord> records;

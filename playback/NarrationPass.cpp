@@ -1,11 +1,12 @@
 #include "playback/NarrationPass.h"
 
 #include "playback/PlayerState.h"
-#include "playback/PlayerText.h"
+#include "content/ScriptText.h"
+#include "content/StepScript.h"
 
-using PlayerText::copy;
-using PlayerText::pos;
-using PlayerText::toInt;
+using ScriptText::copy;
+using ScriptText::pos;
+using ScriptText::toInt;
 
 namespace NarrationPass {
 
@@ -26,7 +27,7 @@ const QString kDone = QStringLiteral("Done");
 // numbers from character 14 on; width and height are not used.
 void readLocation(const QString& line, PlayerState& s, View& view)
 {
-    s.locrest = copy(line, 14, line.size());
+    s.locrest = StepScript::AsPlayed::locationRest(line);
     int blank = pos(QStringLiteral(" "), s.locrest);
     const int x = toInt(copy(s.locrest, 1, blank - 1));
     view.setBoxLeft(s.mapping().screenX(x));
@@ -49,7 +50,7 @@ void run(Form form, const QStringList& lsnlist, PlayerState& s, View& view)
     if (lsnlist.isEmpty())
         return;
 
-    const QString screenLine = QStringLiteral("%Screen =  ") + QString::number(toInt(s.screennum));
+    const QString screenLine = StepScript::AsPlayed::screenLine(toInt(s.screennum));
     const bool arrows = form == Form::Frame;
     for (const QString& line : lsnlist) {
         // A later step with the same number opens again, so test every line.
@@ -63,12 +64,12 @@ void run(Form form, const QStringList& lsnlist, PlayerState& s, View& view)
                     view.copyArrowPicture(a.arrow);
             }
         }
-        // The arrow numbers sit in fixed columns after the sign character,
-        // so a negative value is read without its sign.
+        // The arrow numbers are read by their fixed columns (see
+        // StepScript::AsPlayed), so a negative value loses its sign.
         if (arrows && s.stepstate == kOn && pos(QStringLiteral("%GraphicTop="), line) > 0)
-            view.setArrowTop(s.mapping().panelY(toInt(copy(line, 14, 3))));
+            view.setArrowTop(s.mapping().panelY(StepScript::AsPlayed::arrowTop(line)));
         if (arrows && s.stepstate == kOn && pos(QStringLiteral("%GraphicLeft="), line) > 0) {
-            view.setArrowLeft(s.mapping().screenX(toInt(copy(line, 15, 3))));
+            view.setArrowLeft(s.mapping().screenX(StepScript::AsPlayed::arrowLeft(line)));
             s.arrowstate = kOn;
         }
         // Adding the text before the switch below keeps "%Scroll= 0" itself

@@ -4,7 +4,7 @@
 #include "content/ScriptLibrary.h"
 #include "platform/AppError.h"
 #include "platform/DbfTable.h"
-#include "playback/EventLine.h"
+#include "content/EventScript.h"
 #include "playback/PartLoader.h"
 #include "playback/PlayQueue.h"
 #include "playback/PointerMotion.h"
@@ -149,7 +149,7 @@ void PlaybackEngine::run()
     movePointer(m_state.curx, m_state.cury);
     m_state.lineindex = 0;
     m_state.curline = lineAt(0);
-    m_state.screennum = EventLine::eventNumber(m_state.curline);
+    m_state.screennum = EventScript::AsPlayed::eventNumber(m_state.curline);
     // Run reads the step for event 0 without its arrow lines and leaves the
     // arrow as the last frame step placed it.
     runNarration(false);
@@ -180,11 +180,11 @@ void PlaybackEngine::frameStep()
     m_table->next();
     showCurrentFrame();
     m_state.curline = lineAt(m_state.lineindex);
-    m_state.screennum = EventLine::eventNumber(m_state.curline);
+    m_state.screennum = EventScript::AsPlayed::eventNumber(m_state.curline);
     m_screen.status = QString::number(m_table->recNo());
     // A key line keeps the last target: the pointer is already on it, so the
     // next tick jumps in place.
-    if (EventLine::isMouse(m_state.curline))
+    if (EventScript::AsPlayed::isMouse(m_state.curline))
         PointerMotion::setUpTarget(m_state, m_state.curline);
     runNarration(true);
 }
@@ -330,12 +330,12 @@ PlayerState pointerStateAt(PlayerState s, const QStringList& datlist, int event)
         s.curx = s.targetx;
         s.cury = s.targety;
         const QString& line = datlist.at(3 * e);
-        if (EventLine::isMouse(line))
+        if (EventScript::AsPlayed::isMouse(line))
             PointerMotion::setUpTarget(s, line);
     }
     s.lineindex = 3 * event;
     s.curline = datlist.at(s.lineindex);
-    s.screennum = EventLine::eventNumber(s.curline);
+    s.screennum = EventScript::AsPlayed::eventNumber(s.curline);
     return s;
 }
 

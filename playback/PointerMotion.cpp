@@ -1,6 +1,6 @@
 #include "playback/PointerMotion.h"
 
-#include "playback/EventLine.h"
+#include "content/EventScript.h"
 #include "playback/PlayerState.h"
 
 #include <cstdlib>
@@ -10,8 +10,8 @@ namespace PointerMotion {
 void setUpTarget(PlayerState& s, const QString& line)
 {
     const ScreenMapping mapping = s.mapping();
-    s.targetx = mapping.screenX(EventLine::x(line));
-    s.targety = mapping.screenY(EventLine::y(line));
+    s.targetx = mapping.screenX(EventScript::AsPlayed::x(line));
+    s.targety = mapping.screenY(EventScript::AsPlayed::y(line));
     s.stepx = mapping.glideStep();
     // Same column: the first tick jumps, so no vertical step (and no division).
     if (s.targetx == s.curx)

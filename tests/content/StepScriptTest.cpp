@@ -133,3 +133,41 @@ TEST(StepScript, MalformedLinesAreRejected)
 }
 
 } // namespace
+
+// The one place where playback reads a step line differently from parse():
+// fixed columns. The same line gives both readings side by side.
+TEST(StepScriptAsPlayed, ArrowNumbersComeFromFixedColumns)
+{
+    const struct {
+        const char* line;
+        int typed;  // parse()'s value
+        int played; // the player's
+    } cases[] = {
+        {"%GraphicTop= 225", 225, 225},
+        {"%GraphicTop=-5", -5, 5},      // no blank: the sign's column is skipped
+        {"%GraphicTop= 1234", 1234, 123}, // four characters: the last is lost
+    };
+    for (const auto& c : cases) {
+        const QString line = QString::fromLatin1(c.line);
+        EXPECT_EQ(StepScript::AsPlayed::arrowTop(line), c.played) << c.line;
+        Step written;
+        written.screen = 3;
+        written.topic = QStringLiteral("T");
+        written.arrow = StepArrow{StepScript::arrowFolder() + StepScript::arrowFileName(QStringLiteral("R")),
+                                  StepScript::arrowFolder() + StepScript::arrowMaskName(QStringLiteral("R")), 0, 20};
+        written.narration = {QStringLiteral("x")};
+        QStringList lines = StepScript::write({written});
+        for (QString& l : lines) {
+            if (l.startsWith(QLatin1String("%GraphicTop=")))
+                l = line;
+        }
+        const std::vector<Step> parsed = StepScript::parse(lines);
+        ASSERT_EQ(parsed.size(), 1u) << c.line;
+        ASSERT_TRUE(parsed[0].arrow.has_value()) << c.line;
+        EXPECT_EQ(parsed[0].arrow->top, c.typed) << c.line;
+    }
+    EXPECT_EQ(StepScript::AsPlayed::arrowLeft(QStringLiteral("%GraphicLeft= 169")), 169);
+    EXPECT_EQ(StepScript::AsPlayed::screenLine(12), QStringLiteral("%Screen =  12"));
+    EXPECT_EQ(StepScript::AsPlayed::locationRest(QStringLiteral("%Location =  215 177 181 131")),
+              QStringLiteral("215 177 181 131"));
+}

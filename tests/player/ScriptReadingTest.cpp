@@ -1,7 +1,7 @@
 #include "platform/AppError.h"
-#include "playback/EventLine.h"
+#include "content/EventScript.h"
 #include "playback/PlayQueue.h"
-#include "playback/PlayerText.h"
+#include "content/ScriptText.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@ namespace {
 QString conversionError(const QString& text)
 {
     try {
-        PlayerText::toInt(text);
+        ScriptText::toInt(text);
     } catch (const AppError& e) {
         return e.message();
     }
@@ -19,7 +19,7 @@ QString conversionError(const QString& text)
 
 } // namespace
 
-TEST(PlayerTextTest, IntegerConversionAcceptsOnlyWholeNumbers)
+TEST(ScriptTextTest, IntegerConversionAcceptsOnlyWholeNumbers)
 {
     const struct {
         const char* text;
@@ -29,7 +29,7 @@ TEST(PlayerTextTest, IntegerConversionAcceptsOnlyWholeNumbers)
         {"2147483647", 2147483647}, {"-2147483648", -2147483647 - 1},
     };
     for (const auto& c : good)
-        EXPECT_EQ(PlayerText::toInt(QString::fromLatin1(c.text)), c.value) << c.text;
+        EXPECT_EQ(ScriptText::toInt(QString::fromLatin1(c.text)), c.value) << c.text;
 
     // Trailing blanks, empty text, signs alone and overflow are all refused,
     // with the offending text quoted as written.
@@ -40,18 +40,18 @@ TEST(PlayerTextTest, IntegerConversionAcceptsOnlyWholeNumbers)
     }
 }
 
-TEST(PlayerTextTest, CopyAndPosCountFromOne)
+TEST(ScriptTextTest, CopyAndPosCountFromOne)
 {
-    EXPECT_EQ(PlayerText::pos(QStringLiteral("X="), QStringLiteral("aX=1")), 2);
-    EXPECT_EQ(PlayerText::pos(QStringLiteral("zz"), QStringLiteral("aX=1")), 0);
-    EXPECT_EQ(PlayerText::copy(QStringLiteral("abcdef"), 3, 2), QStringLiteral("cd"));
-    EXPECT_EQ(PlayerText::copy(QStringLiteral("abcdef"), 0, 2), QStringLiteral("ab"));
-    EXPECT_EQ(PlayerText::copy(QStringLiteral("abcdef"), 5, 100), QStringLiteral("ef"));
-    EXPECT_EQ(PlayerText::copy(QStringLiteral("abcdef"), 7, 1), QString());
-    EXPECT_EQ(PlayerText::copy(QStringLiteral("abcdef"), 2, -1), QString());
+    EXPECT_EQ(ScriptText::pos(QStringLiteral("X="), QStringLiteral("aX=1")), 2);
+    EXPECT_EQ(ScriptText::pos(QStringLiteral("zz"), QStringLiteral("aX=1")), 0);
+    EXPECT_EQ(ScriptText::copy(QStringLiteral("abcdef"), 3, 2), QStringLiteral("cd"));
+    EXPECT_EQ(ScriptText::copy(QStringLiteral("abcdef"), 0, 2), QStringLiteral("ab"));
+    EXPECT_EQ(ScriptText::copy(QStringLiteral("abcdef"), 5, 100), QStringLiteral("ef"));
+    EXPECT_EQ(ScriptText::copy(QStringLiteral("abcdef"), 7, 1), QString());
+    EXPECT_EQ(ScriptText::copy(QStringLiteral("abcdef"), 2, -1), QString());
 }
 
-TEST(EventLineTest, ReadsNumberKindAndPositionAsThePlayerDoes)
+TEST(EventLineAsPlayed, ReadsNumberKindAndPositionAsThePlayerDoes)
 {
     const struct {
         const char* line;
@@ -72,14 +72,14 @@ TEST(EventLineTest, ReadsNumberKindAndPositionAsThePlayerDoes)
     };
     for (const auto& c : cases) {
         const QString line = QString::fromLatin1(c.line);
-        EXPECT_EQ(EventLine::eventNumber(line), QString::fromLatin1(c.number)) << c.line;
-        EXPECT_EQ(EventLine::isMouse(line), c.mouse) << c.line;
-        EXPECT_EQ(EventLine::xText(line), QString::fromLatin1(c.x)) << c.line;
-        EXPECT_EQ(EventLine::yText(line), QString::fromLatin1(c.y)) << c.line;
+        EXPECT_EQ(EventScript::AsPlayed::eventNumber(line), QString::fromLatin1(c.number)) << c.line;
+        EXPECT_EQ(EventScript::AsPlayed::isMouse(line), c.mouse) << c.line;
+        EXPECT_EQ(EventScript::AsPlayed::xText(line), QString::fromLatin1(c.x)) << c.line;
+        EXPECT_EQ(EventScript::AsPlayed::yText(line), QString::fromLatin1(c.y)) << c.line;
     }
-    EXPECT_EQ(EventLine::x(QStringLiteral("# 0000  Mouse:513 X=025 Y=416 Event:x")), 25);
-    EXPECT_THROW(EventLine::x(QStringLiteral("# 0030  KeyCode=13  Key=Enter")), AppError);
-    EXPECT_THROW(EventLine::y(QStringLiteral("# 0000  Mouse:513 X=025 Y=4l6 Event:x")), AppError);
+    EXPECT_EQ(EventScript::AsPlayed::x(QStringLiteral("# 0000  Mouse:513 X=025 Y=416 Event:x")), 25);
+    EXPECT_THROW(EventScript::AsPlayed::x(QStringLiteral("# 0030  KeyCode=13  Key=Enter")), AppError);
+    EXPECT_THROW(EventScript::AsPlayed::y(QStringLiteral("# 0000  Mouse:513 X=025 Y=4l6 Event:x")), AppError);
 }
 
 TEST(PlayQueueTest, SuccessorOfTheFirstEqualEntryOnly)

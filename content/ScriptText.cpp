@@ -1,10 +1,10 @@
-#include "playback/PlayerText.h"
+#include "content/ScriptText.h"
 
 #include "platform/AppError.h"
 
 #include <limits>
 
-namespace PlayerText {
+namespace ScriptText {
 
 int pos(const QString& needle, const QString& text)
 {
@@ -53,4 +53,4 @@ int toInt(const QString& text)
     return int(value);
 }
 
-} // namespace PlayerText
+} // namespace ScriptText

@@ -6,7 +6,7 @@
 // counted from 1 and a missing text has position 0, because the scripts are
 // read by fixed character columns and "occurs at character 2 or later" tests;
 // keeping that arithmetic literal keeps odd lines behaving the same way.
-namespace PlayerText {
+namespace ScriptText {
 
 // Position (from 1) of the first occurrence of needle in text; 0 when absent.
 int pos(const QString& needle, const QString& text);
@@ -20,4 +20,4 @@ QString copy(const QString& text, int start, int count);
 // "'<text>' is not a valid integer value".
 int toInt(const QString& text);
 
-} // namespace PlayerText
+} // namespace ScriptText
