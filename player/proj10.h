@@ -10,6 +10,7 @@
 
 class BevelPanel;
 class ImageBox;
+class KeyHelpOverlay;
 class PlayerPartTarget;
 class PlayerTimer;
 class QAction;
@@ -83,7 +84,18 @@ public:
     // move the real one.
     ImageBox* pointerImage() const { return m_pointerImage; }
 
+    // The learner's keys, wherever the focus is in the player or its
+    // narration box. Returns whether the key was the player's.
+    bool playerKey(int key, const QString& text);
+    // Screen pixels per recorded pixel: the largest whole number that fits
+    // the panel, or 1 at actual size ("Z").
+    int frameScale() const;
+    QLabel* progressLine() const { return m_progress; }
+    KeyHelpOverlay* keyHelp() const { return m_keyHelp; }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -94,6 +106,8 @@ private:
     template <typename Step>
     void engineStep(Step&& step);
     void syncArrow();
+    void applyScale(int scale, bool remap);
+    void refitScale();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
 
     // What the engine asks of its view.
@@ -106,6 +120,9 @@ private:
     ImageBox* m_pointerImage = nullptr;
     QDialog* m_aboutBox = nullptr;
     int m_boxShows = 0; // the engine's count of box showings last shown
+    QLabel* m_progress = nullptr;
+    KeyHelpOverlay* m_keyHelp = nullptr;
+    bool m_fitted = true; // false: actual size, until the player closes
 };
 
 extern Tsimu_form* simu_form;
