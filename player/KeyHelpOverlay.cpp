@@ -33,8 +33,11 @@ KeyHelpOverlay::KeyHelpOverlay(QWidget* parent)
     hide();
 }
 
-void KeyHelpOverlay::showCentred()
+void KeyHelpOverlay::showCentred(int scale)
 {
+    QFont grown = parentWidget() != nullptr ? parentWidget()->font() : font();
+    grown.setPointSizeF(grown.pointSizeF() * scale);
+    setFont(grown);
     adjustSize();
     if (parentWidget() != nullptr)
         move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);

@@ -9,6 +9,7 @@ class KeyHelpOverlay : public QLabel {
 public:
     explicit KeyHelpOverlay(QWidget* parent = nullptr);
 
-    // Centred on the parent, above everything on it.
-    void showCentred();
+    // Centred on the parent, above everything on it, its text grown with
+    // the frame.
+    void showCentred(int scale);
 };

@@ -105,6 +105,10 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     m_progress = new QLabel(menu);
     m_progress->setContentsMargins(0, 0, 8, 0);
     m_progress->setAccessibleName(QStringLiteral("Progress"));
+    // Wide enough for the longest line, so the bar never lays out again.
+    m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(
+                                    QStringLiteral("Lesson 20 \u00b7 Part 9 of 9 \u00b7 Step 999 of 999 \u00b7 Paused"))
+                                + 8);
     menu->setCornerWidget(m_progress, Qt::TopRightCorner);
 
     m_keyHelp = new KeyHelpOverlay(Panel1);
@@ -184,7 +188,8 @@ void Tsimu_form::showEngineState()
     const QPoint place(box.left.value_or(popupform->x()), box.top.value_or(popupform->y()));
     if (place != popupform->pos())
         popupform->move(place);
-    if (!box.visible) {
+    // The key list, while open, has the box step aside.
+    if (!box.visible || m_keyHelp->isVisible()) {
         popupform->hide();
         return;
     }
@@ -248,6 +253,7 @@ void Tsimu_form::FormClose()
 {
     guarded([&] {
         m_keyHelp->hide();
+        m_pausedForHelp = false;
         m_engine.setPaused(false);
         if (popupform != nullptr)
             popupform->close();
@@ -354,6 +360,27 @@ void Tsimu_form::refitScale()
     applyScale(frameScale(), true);
 }
 
+void Tsimu_form::openKeyHelp()
+{
+    // Playback waits while the list is read, and the narration box, which
+    // stays on top of everything, steps aside.
+    m_pausedForHelp = !m_engine.paused();
+    m_engine.setPaused(true);
+    m_keyHelp->showCentred(m_engine.state().scale);
+    showEngineState();
+}
+
+void Tsimu_form::closeKeyHelp()
+{
+    if (!m_keyHelp->isVisible())
+        return;
+    m_keyHelp->hide();
+    if (m_pausedForHelp)
+        m_engine.setPaused(false);
+    m_pausedForHelp = false;
+    showEngineState();
+}
+
 bool Tsimu_form::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !isVisible() || !watched->isWidgetType())
@@ -417,13 +444,14 @@ bool Tsimu_form::playerKey(int key, const QString& text)
         break;
     case Qt::Key_F1:
     case Qt::Key_Question:
-        m_keyHelp->setVisible(!m_keyHelp->isVisible());
         if (m_keyHelp->isVisible())
-            m_keyHelp->showCentred();
+            closeKeyHelp();
+        else
+            openKeyHelp();
         break;
     case Qt::Key_Escape:
         // The top overlay closes; playback itself is never left waiting.
-        m_keyHelp->hide();
+        closeKeyHelp();
         break;
     default:
         handled = false;

@@ -108,6 +108,8 @@ private:
     void syncArrow();
     void applyScale(int scale, bool remap);
     void refitScale();
+    void openKeyHelp();
+    void closeKeyHelp();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
 
     // What the engine asks of its view.
@@ -122,6 +124,7 @@ private:
     int m_boxShows = 0; // the engine's count of box showings last shown
     QLabel* m_progress = nullptr;
     KeyHelpOverlay* m_keyHelp = nullptr;
+    bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
     bool m_fitted = true; // false: actual size, until the player closes
 };
 

@@ -163,16 +163,26 @@ TEST_F(LearnerKeysTest, EscapeClosesTheKeyListAndLeavesPlaybackAsItWas)
         press(simu_form->Panel1, key, text);
         ASSERT_TRUE(simu_form->keyHelp()->isVisible());
         EXPECT_FALSE(simu_form->keyHelp()->text().isEmpty());
-        // While the list is read, the keys it lists do nothing.
-        press(popupform->BBB, Qt::Key_Return, "\r");
-        EXPECT_TRUE(popupform->isVisible());
-        press(popupform->BBB, Qt::Key_Escape);
+        // The box, always on top, steps aside while the list is read, and the
+        // keys the list names do nothing then.
+        EXPECT_FALSE(popupform->isVisible());
+        EXPECT_TRUE(simu_form->engine().paused());
+        press(simu_form->Panel1, Qt::Key_Return, "\r");
+        EXPECT_TRUE(simu_form->engine().screen().box.visible);
+        press(simu_form->Panel1, Qt::Key_Escape);
         EXPECT_FALSE(simu_form->keyHelp()->isVisible());
+        EXPECT_FALSE(simu_form->engine().paused());
         // The box stays: Escape never leaves the pointer waiting for a
         // NEXT that cannot be pressed.
         EXPECT_TRUE(popupform->isVisible());
         EXPECT_FALSE(simu_form->Timer1->enabled());
     }
+    // Opened while paused, closing it leaves playback paused.
+    press(simu_form->Panel1, Qt::Key_P, "p");
+    press(simu_form->Panel1, Qt::Key_F1);
+    press(simu_form->Panel1, Qt::Key_Escape);
+    EXPECT_TRUE(simu_form->engine().paused());
+    press(simu_form->Panel1, Qt::Key_P, "p");
     press(simu_form->Panel1, Qt::Key_Escape);
     EXPECT_TRUE(popupform->isVisible());
     press(popupform->BBB, Qt::Key_Space, " ");

@@ -5,6 +5,7 @@
 #include "platform/AppError.h"
 #include "platform/DbfTable.h"
 #include "platform/HostPath.h"
+#include "player/BevelPanel.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
