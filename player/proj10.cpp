@@ -1,5 +1,6 @@
 #include "player/proj10.h"
 
+#include "content/Catalogue.h"
 #include "content/ScriptLibrary.h"
 #include "platform/AppError.h"
 #include "platform/FrameShow.h"
@@ -9,6 +10,7 @@
 #include "player/BevelPanel.h"
 #include "player/ImageBox.h"
 #include "player/KeyHelpOverlay.h"
+#include "player/LessonEndOverlay.h"
 #include "player/PlayerPartTarget.h"
 #include "player/PlayerTimer.h"
 #include "player/showm.h"
@@ -54,7 +56,8 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_partTarget(std::make_unique<PlayerPartTarget>(*this))
 {
-    setWindowTitle(QStringLiteral("Lessonwright - Korvane Publishing Inc. - ") + kWebAddress);
+    m_baseTitle = QStringLiteral("Lessonwright - Korvane Publishing Inc. - ") + kWebAddress;
+    setWindowTitle(m_baseTitle);
     m_engine.setView(this);
     // Until a part is loaded the player holds a real part's scripts.
     m_engine.setEventScript(ScriptLibrary::lines(QStringLiteral("proj10"), QStringLiteral("ListBox23")));
@@ -112,6 +115,9 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     menu->setCornerWidget(m_progress, Qt::TopRightCorner);
 
     m_keyHelp = new KeyHelpOverlay(Panel1);
+    m_lessonEnd = new LessonEndOverlay(Panel1);
+    m_lessonEnd->onNextLesson = [this] { guarded([&] { startNextLesson(); }); };
+    m_lessonEnd->onBackToLessons = [this] { Close1Click(); };
 
     Timer1 = new PlayerTimer(PlaybackEngine::kPointerIntervalMs, this);
     Timer2 = new PlayerTimer(PlaybackEngine::kFrameIntervalMs, this);
@@ -178,6 +184,7 @@ void Tsimu_form::showEngineState()
     const QString progress = m_engine.progressText();
     if (progress != m_progress->text())
         m_progress->setText(progress);
+    syncLessonEnd();
     syncArrow();
     if (popupform == nullptr)
         return;
@@ -253,6 +260,7 @@ void Tsimu_form::FormClose()
 {
     guarded([&] {
         m_keyHelp->hide();
+        m_lessonEnd->hide();
         m_pausedForHelp = false;
         m_engine.setPaused(false);
         if (popupform != nullptr)
@@ -381,6 +389,45 @@ void Tsimu_form::closeKeyHelp()
     showEngineState();
 }
 
+int Tsimu_form::lessonIndex() const
+{
+    const Catalogue::PartEntry* part = Catalogue::findPart(m_engine.currentPartCode());
+    return part != nullptr ? part->lesson - 1 : -1;
+}
+
+void Tsimu_form::syncLessonEnd()
+{
+    // The caption names the lesson and part on screen.
+    const int part = m_engine.currentPartIndex();
+    const QString title = part < 0 || lessonIndex() < 0
+        ? m_baseTitle
+        : QStringLiteral("Lesson %1, part %2 of %3 - %4")
+              .arg(lessonIndex() + 1)
+              .arg(part + 1)
+              .arg(m_engine.queue().size())
+              .arg(m_baseTitle);
+    if (title != windowTitle())
+        setWindowTitle(title);
+    const bool complete = m_engine.lessonComplete() && lessonIndex() >= 0;
+    if (complete == m_lessonEnd->isVisible())
+        return;
+    if (!complete) {
+        m_lessonEnd->hide();
+        return;
+    }
+    m_lessonEnd->showCentred(lessonIndex() + 1 < int(Catalogue::parts().back().lesson) && m_lessonStarter,
+                             m_engine.state().scale);
+}
+
+void Tsimu_form::startNextLesson()
+{
+    const int next = lessonIndex() + 1;
+    if (!m_lessonStarter || next >= Catalogue::parts().back().lesson)
+        return;
+    m_lessonEnd->hide();
+    m_lessonStarter(next);
+}
+
 bool Tsimu_form::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() != QEvent::KeyPress || !isVisible() || !watched->isWidgetType())
@@ -403,6 +450,11 @@ bool Tsimu_form::playerKey(int key, const QString& text)
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
+        if (m_lessonEnd->isVisible()) {
+            guarded([&] { startNextLesson(); });
+            break;
+        }
+        [[fallthrough]];
     case Qt::Key_Space:
     case Qt::Key_Right:
         // NEXT as the box's button does it; without a box the key does nothing.
@@ -451,7 +503,11 @@ bool Tsimu_form::playerKey(int key, const QString& text)
         break;
     case Qt::Key_Escape:
         // The top overlay closes; playback itself is never left waiting.
-        closeKeyHelp();
+        // At the lesson's end, Escape goes back to the lessons as "Close" does.
+        if (m_keyHelp->isVisible())
+            closeKeyHelp();
+        else if (m_lessonEnd->isVisible())
+            Close1Click();
         break;
     default:
         handled = false;

@@ -6,11 +6,13 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class BevelPanel;
 class ImageBox;
 class KeyHelpOverlay;
+class LessonEndOverlay;
 class PlayerPartTarget;
 class PlayerTimer;
 class QAction;
@@ -92,6 +94,9 @@ public:
     int frameScale() const;
     QLabel* progressLine() const { return m_progress; }
     KeyHelpOverlay* keyHelp() const { return m_keyHelp; }
+    LessonEndOverlay* lessonEnd() const { return m_lessonEnd; }
+    // The launcher plays lesson index 0..19 for "Next lesson".
+    void setLessonStarter(std::function<void(int lessonIndex)> starter) { m_lessonStarter = std::move(starter); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -109,6 +114,9 @@ private:
     void applyScale(int scale, bool remap);
     void refitScale();
     void openKeyHelp();
+    void syncLessonEnd();
+    void startNextLesson();
+    int lessonIndex() const;
     void closeKeyHelp();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
 
@@ -124,6 +132,9 @@ private:
     int m_boxShows = 0; // the engine's count of box showings last shown
     QLabel* m_progress = nullptr;
     KeyHelpOverlay* m_keyHelp = nullptr;
+    LessonEndOverlay* m_lessonEnd = nullptr;
+    std::function<void(int)> m_lessonStarter;
+    QString m_baseTitle;
     bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
     bool m_fitted = true; // false: actual size, until the player closes
 };

@@ -6,11 +6,13 @@
 #include "platform/DbfTable.h"
 #include "platform/HostPath.h"
 #include "player/BevelPanel.h"
+#include "player/LessonEndOverlay.h"
 
 #include <QBuffer>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPushButton>
 #include <QDir>
 
 // Going straight to an event or a step must land where playing there lands.
@@ -301,6 +303,39 @@ TEST_F(SeekTest, PartKeysAndTheProgressLine)
     EXPECT_FALSE(simu_form->Timer1->enabled());
     key(Qt::Key_P);
     EXPECT_FALSE(simu_form->progressLine()->text().contains(QStringLiteral("Paused")));
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
+}
+
+TEST_F(SeekTest, LessonEndOffersTheNextLessonOrTheWayBack)
+{
+    auto key = [](int k) {
+        QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
+        QCoreApplication::sendEvent(simu_form->Panel1, &event);
+    };
+    for (const bool next : {true, false}) {
+        const std::vector<Snapshot> played = playThrough(0);
+        ASSERT_TRUE(simu_form->lessonEnd()->isVisible());
+        EXPECT_TRUE(simu_form->lessonEnd()->nextLesson()->isEnabled());
+        EXPECT_TRUE(simu_form->windowTitle().startsWith(QStringLiteral("Lesson 1, part 1 of 1 - ")));
+        // Stopped on the last frame, as a lesson always ends.
+        EXPECT_FALSE(simu_form->Timer1->enabled());
+        EXPECT_FALSE(simu_form->Timer2->enabled());
+        key(next ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(simu_form->lessonEnd()->isVisible());
+        if (next) {
+            EXPECT_EQ(simu_form->engine().queue(), Catalogue::partCodes(1));
+            EXPECT_EQ(simu_form->engine().currentPartIndex(), 0);
+            EXPECT_TRUE(simu_form->isVisible());
+        } else {
+            EXPECT_FALSE(simu_form->isVisible());
+        }
+    }
+    // The last lesson has none after it.
+    playThrough(19);
+    ASSERT_TRUE(simu_form->lessonEnd()->isVisible());
+    EXPECT_FALSE(simu_form->lessonEnd()->nextLesson()->isEnabled());
+    key(Qt::Key_Return);
+    EXPECT_TRUE(simu_form->lessonEnd()->isVisible());
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
 }
 
