@@ -20,11 +20,18 @@ void enlarge(const QImage& from, int scale, QImage& into)
     for (int y = 0; y < from.height(); ++y) {
         const auto* src = reinterpret_cast<const quint32*>(from.constScanLine(y));
         auto* first = reinterpret_cast<quint32*>(into.scanLine(y * scale));
-        quint32* out = first;
-        for (int x = 0; x < width; ++x) {
-            const quint32 pixel = src[x];
-            for (int k = 0; k < scale; ++k)
-                *out++ = pixel;
+        if (scale == 2) {
+            // The common case on today's screens: two pixels in one store.
+            auto* out = reinterpret_cast<quint64*>(first);
+            for (int x = 0; x < width; ++x)
+                out[x] = quint64(src[x]) * 0x100000001ULL;
+        } else {
+            quint32* out = first;
+            for (int x = 0; x < width; ++x) {
+                const quint32 pixel = src[x];
+                for (int k = 0; k < scale; ++k)
+                    *out++ = pixel;
+            }
         }
         for (int k = 1; k < scale; ++k)
             std::memcpy(into.scanLine(y * scale + k), first, std::size_t(width) * scale * 4);
