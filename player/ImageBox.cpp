@@ -1,6 +1,7 @@
 #include "player/ImageBox.h"
 
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
 #include <cstring>
@@ -107,17 +108,16 @@ QPoint ImageBox::pictureOffset() const
 
 void ImageBox::prepare()
 {
+    m_enlargeOnPaint = false;
     if (m_picture.isNull() || m_scale == 1) {
         prepareUnscaled();
         return;
     }
     const bool fast = m_picture.format() == QImage::Format_RGB32 || m_picture.format() == QImage::Format_ARGB32;
     if (!m_transparent && fast) {
-        // The frame: straight into the kept buffer, which the paint then
-        // shares.
+        // The frame: enlarged when painted, once per frame.
         m_drawn = QImage();
-        enlarge(m_picture, m_scale, m_enlarged);
-        m_drawn = m_enlarged;
+        m_enlargeOnPaint = true;
         return;
     }
     prepareUnscaled();
@@ -144,7 +144,7 @@ void ImageBox::prepareUnscaled()
 void ImageBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    const QRect pictureArea(pictureOffset(), m_drawn.size());
+    const QRect pictureArea(pictureOffset(), drawnSize());
     if (m_ground.isValid()) {
         // Only the margins: the picture covers the rest, and the frame step
         // repaints just the picture, so this is usually nothing.
@@ -152,6 +152,70 @@ void ImageBox::paintEvent(QPaintEvent* event)
         for (const QRect& r : margins)
             p.fillRect(r, m_ground);
     }
+    if (m_enlargeOnPaint && enlargeIntoDevice(p, pictureArea, event->region()))
+        return;
+    if (m_enlargeOnPaint && m_drawn.size() != pictureArea.size()) {
+        // Painted somewhere else than the window (a grab): enlarged here.
+        enlarge(m_picture, m_scale, m_enlarged);
+        m_drawn = m_enlarged;
+    }
     if (!m_drawn.isNull())
         p.drawImage(pictureArea.topLeft(), m_drawn);
+}
+
+bool ImageBox::enlargeIntoDevice(QPainter& painter, const QRect& area, const QRegion& region)
+{
+    // The window's pixels are an image the frame can be enlarged straight
+    // into: one pass over the enlarged pixels instead of two.
+    QPaintEngine* engine = painter.paintEngine();
+    auto* target = engine != nullptr ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
+    const QTransform toDevice = painter.deviceTransform();
+    if (target == nullptr || toDevice.type() > QTransform::TxTranslate || target->devicePixelRatio() != 1.0
+        || m_picture.format() != QImage::Format_RGB32
+        || (target->format() != QImage::Format_RGB32 && target->format() != QImage::Format_ARGB32_Premultiplied
+            && target->format() != QImage::Format_ARGB32))
+        return false;
+    const QPoint shift(int(toDevice.dx()), int(toDevice.dy())); // widget to target
+    const QRect bounds = target->rect();
+    for (const QRect& r : region & area) {
+        const QRect out = r.translated(shift) & bounds;
+        if (out.isEmpty())
+            continue;
+        const int x0 = out.left() - shift.x() - area.left();
+        int lastRow = -1;
+        const quint32* last = nullptr;
+        for (int ty = out.top(); ty <= out.bottom(); ++ty) {
+            const int sy = (ty - shift.y() - area.top()) / m_scale;
+            auto* dst = reinterpret_cast<quint32*>(target->scanLine(ty)) + out.left();
+            if (sy == lastRow) {
+                // The line below an enlarged line repeats it.
+                std::memcpy(dst, last, std::size_t(out.width()) * 4);
+                continue;
+            }
+            const auto* src = reinterpret_cast<const quint32*>(m_picture.constScanLine(sy));
+            int i = 0;
+            int sx = x0 / m_scale;
+            for (int k = x0 % m_scale; k > 0 && k < m_scale && i < out.width(); ++k)
+                dst[i++] = src[sx] | 0xff000000u; // the rest of a pixel cut by the edge
+            if (x0 % m_scale != 0)
+                ++sx;
+            if (m_scale == 2) {
+                for (; i + 1 < out.width(); i += 2, ++sx) {
+                    const quint32 pixel = src[sx] | 0xff000000u;
+                    dst[i] = pixel;
+                    dst[i + 1] = pixel;
+                }
+            } else {
+                for (; i + m_scale <= out.width(); i += m_scale, ++sx) {
+                    for (int k = 0; k < m_scale; ++k)
+                        dst[i + k] = src[sx] | 0xff000000u;
+                }
+            }
+            for (; i < out.width(); ++i)
+                dst[i] = src[sx] | 0xff000000u;
+            lastRow = sy;
+            last = dst;
+        }
+    }
+    return true;
 }

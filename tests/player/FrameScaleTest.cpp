@@ -80,10 +80,29 @@ TEST(FrameScaleTest, EnlargedPixelsAreRepeatedNotBlended)
         box.setScale(scale);
         box.setPicture(picture);
         ASSERT_EQ(box.size(), QSize(3, 2) * scale);
-        const QImage drawn = box.grab().toImage();
-        for (int y = 0; y < 2 * scale; ++y)
-            for (int x = 0; x < 3 * scale; ++x)
-                ASSERT_EQ(drawn.pixel(x, y), colours[(y / scale) * 3 + x / scale]) << scale << " " << x << "," << y;
+        // Painted into a pixmap (a grab) and into an image at an offset, as
+        // into the window's own pixels; a part of it from a pixel's middle.
+        QImage canvas(40, 30, QImage::Format_ARGB32_Premultiplied);
+        canvas.fill(Qt::white);
+        box.render(&canvas, QPoint(7, 5));
+        QImage part(40, 30, QImage::Format_RGB32);
+        part.fill(Qt::white);
+        box.render(&part, QPoint(7, 5), QRegion(1, 1, 3 * scale - 1, 2 * scale - 1));
+        const QImage grabbed = box.grab().toImage();
+        for (int y = 0; y < 2 * scale; ++y) {
+            for (int x = 0; x < 3 * scale; ++x) {
+                const QRgb expected = colours[(y / scale) * 3 + x / scale];
+                ASSERT_EQ(grabbed.pixel(x, y), expected) << scale << " " << x << "," << y;
+                ASSERT_EQ(canvas.pixel(x + 7, y + 5), expected) << scale << " " << x << "," << y;
+                // The region's corner lands on the offset.
+                if (x >= 1 && y >= 1)
+                    ASSERT_EQ(part.pixel(x + 6, y + 4), expected) << scale << " " << x << "," << y;
+            }
+        }
+        EXPECT_EQ(canvas.pixel(6, 4), qRgb(255, 255, 255));
+        EXPECT_EQ(canvas.pixel(7 + 3 * scale, 5), qRgb(255, 255, 255));
+        EXPECT_EQ(part.pixel(6, 4), qRgb(255, 255, 255));
+        EXPECT_EQ(part.pixel(6 + 3 * scale, 5), qRgb(255, 255, 255));
     }
 }
 
