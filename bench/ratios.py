@@ -142,8 +142,10 @@ def main():
         lines.append(f"7 frame step after final jump (ms): {text}, goal 1000 +- 5, {verdict(abs(med - 1000) <= 5)}")
     else:
         lines.append("7 rhythm: not measured")
-    lines.append(ratio_line("8 lesson start / open store + first decode", cpu, real, "LessonStart",
-                            "OpenStoreFirstFrame", 1.5, wall_only=True))
+    lines.append(ratio_line("8 lesson start / minimal program: open, decode, full-screen paint", cpu, real,
+                            "LessonStart", "MinimalLessonStart", 1.3, wall_only=True))
+    lines.append(ratio_line("  (info) lesson start / open store + first decode", cpu, real, "LessonStart",
+                            "OpenStoreFirstFrame", 1.0e9, wall_only=True).replace(", goal <= 1000000000.0, ok", ""))
     if a.build:
         with open(a.build) as f:
             text = f.read()

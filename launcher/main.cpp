@@ -11,6 +11,9 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstring>
+
 namespace {
 
 // Start-up measurements only (bench/run): with LESSONWRIGHT_QUIT_AFTER_FIRST_PAINT
@@ -31,10 +34,27 @@ private:
     bool m_done = false;
 };
 
+// The player takes no command line, except the one question every installed
+// program answers: which version it is. Asked before any window system is
+// touched, so it works without a display.
+bool versionAsked(int argc, char* argv[])
+{
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--version") == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (versionAsked(argc, argv)) {
+        std::printf("lessonwright %s\n", LESSONWRIGHT_VERSION);
+        return 0;
+    }
+
     QApplication app(argc, argv);
     ScratchDir::Session scratch;
     // Asked to stop, the program unwinds and the scratch folder goes too.

@@ -24,14 +24,16 @@ Target* setTarget(Target* target)
 
 const QStringList& letteredCodes()
 {
-    static const QStringList codes = {
-        QStringLiteral("p4a"), QStringLiteral("p9a"), QStringLiteral("p11a"),
-        QStringLiteral("p11b"), QStringLiteral("p11c"), QStringLiteral("p12a"),
-        QStringLiteral("p12b"), QStringLiteral("p13a"), QStringLiteral("p14a"),
-        QStringLiteral("p16a"), QStringLiteral("p20a"), QStringLiteral("p20b"),
-        QStringLiteral("p20c"), QStringLiteral("p20d"), QStringLiteral("p20d1"),
-        QStringLiteral("p20e"), QStringLiteral("p20f"),
-    };
+    // The catalogue lists the parts in lesson order, which is the order the
+    // loader compares the lettered codes in.
+    static const QStringList codes = [] {
+        QStringList lettered;
+        for (const Catalogue::PartEntry& part : Catalogue::parts()) {
+            if (!part.isBase())
+                lettered << part.code;
+        }
+        return lettered;
+    }();
     return codes;
 }
 

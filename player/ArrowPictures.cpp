@@ -30,12 +30,24 @@ QSize size(Arrow arrow)
 
 namespace {
 
+// The arrows' one style: a red shape with a one-pixel black outline on a
+// white ground, drawn without smoothing so the ground stays one colour.
+QImage arrowOnGround(int w, int h, const QPolygon& shape)
+{
+    QImage img(w, h, QImage::Format_RGB32);
+    img.fill(Qt::white);
+    QPainter p(&img);
+    p.setRenderHint(QPainter::Antialiasing, false);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(QColor(255, 0, 0));
+    p.drawPolygon(shape);
+    return img;
+}
+
 // A right-pointing arrow filling w x h with a one-pixel margin: a shaft of a
 // third of the height and a head of the full height.
 QImage rightArrow(int w, int h)
 {
-    QImage img(w, h, QImage::Format_RGB32);
-    img.fill(Qt::white);
     const int mid = h / 2;
     const int shaft = h / 6;
     const int headStart = w - 1 - (h * 3) / 5;
@@ -48,12 +60,7 @@ QImage rightArrow(int w, int h)
         {headStart, mid + shaft},
         {1, mid + shaft},
     });
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(255, 0, 0));
-    p.drawPolygon(shape);
-    return img;
+    return arrowOnGround(w, h, shape);
 }
 
 // An arrow pointing to the bottom-right corner of an n x n square, in the
@@ -61,8 +68,6 @@ QImage rightArrow(int w, int h)
 // one pixel inside the corner, so the corner pixels stay ground.
 QImage southEastArrow(int n)
 {
-    QImage img(n, n, QImage::Format_RGB32);
-    img.fill(Qt::white);
     const int tip = n - 2;
     const int head = (n * 5) / 12;        // the head's legs
     const int base = tip - head / 2;       // the head's base meets the shaft here
@@ -76,12 +81,7 @@ QImage southEastArrow(int n)
         {base - shaft, base + shaft},
         {1, 1 + 2 * shaft},
     });
-    QPainter p(&img);
-    p.setRenderHint(QPainter::Antialiasing, false);
-    p.setPen(QPen(Qt::black, 1));
-    p.setBrush(QColor(255, 0, 0));
-    p.drawPolygon(shape);
-    return img;
+    return arrowOnGround(n, n, shape);
 }
 
 } // namespace

@@ -65,6 +65,15 @@ DesignerDefs DesignerDefs::parse(const QStringList& lines)
             DialogControl c;
             c.kind = word;
             QString text = rest;
+            // A trailing "Caption" shows other words than the name that
+            // storyboards target the control by.
+            if (word != QLatin1String("label") && text.endsWith(QLatin1Char('"'))) {
+                const int quote = text.lastIndexOf(QLatin1Char('"'), -2);
+                if (quote < 0 || text.size() - quote < 3)
+                    fail(i, QStringLiteral("caption without its opening quote"));
+                c.caption = text.mid(quote + 1, text.size() - quote - 2);
+                text = text.left(quote).trimmed();
+            }
             if (word == QLatin1String("label") || word == QLatin1String("field") || word == QLatin1String("check")
                 || word == QLatin1String("button")) {
                 c.names << text;

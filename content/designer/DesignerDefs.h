@@ -12,6 +12,9 @@ struct DialogControl {
     QString kind;        // label field text check radio list lists button buttons tabs gap
     QStringList names;   // the label text, field name, options, list names or button captions
     int rows = 0;        // lists and text boxes: visible rows; gap: pixels
+    QString caption;     // the label shown when it differs from the name targets use
+
+    QString label() const { return caption.isEmpty() ? names.value(0) : caption; }
 };
 
 struct DialogDef {
@@ -45,6 +48,7 @@ public:
     }
     bool hasPropertyKind(const QString& kind) const { return m_props.contains(kind); }
     const DialogDef* dialog(const QString& id) const;
+    QStringList dialogIds() const { return m_dialogs.keys(); }
 
 private:
     QMap<QString, QStringList> m_menus;

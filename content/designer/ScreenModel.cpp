@@ -763,6 +763,11 @@ void ScreenModel::layoutDialog(const OpenDialog& d, std::vector<ScreenElement>& 
     const int right = box.right() - 10;
     int y = box.y() + kCaptionH + 8;
     auto fieldFlags = [&](const QString& name) { return m_focus == name && top ? ScreenElement::Focused : 0; };
+    // Field labels share one column, as wide as its longest label needs.
+    int labelW = 100;
+    for (const auto& c : def->controls)
+        if (c.kind == QLatin1String("field"))
+            labelW = std::max(labelW, textW(c.label() + QLatin1Char(':')));
     auto listRows = [&](const QString& list, const QRect& r) {
         out.push_back({QStringLiteral("list:") + list, QStringLiteral("listbox"), r, {}, 0, 0});
         const QStringList rows = d.rows.value(list);
@@ -780,9 +785,10 @@ void ScreenModel::layoutDialog(const OpenDialog& d, std::vector<ScreenElement>& 
             out.push_back({QString(), QStringLiteral("label"), QRect(left, y, right - left, 16), first, 0, 0});
             y += 16;
         } else if (c.kind == QLatin1String("field")) {
-            out.push_back({QString(), QStringLiteral("label"), QRect(left, y + 3, 100, 16), first + QLatin1Char(':'), 0, 0});
+            out.push_back({QString(), QStringLiteral("label"), QRect(left, y + 3, labelW, 16), c.label() + QLatin1Char(':'), 0, 0});
             const QString name = QStringLiteral("fld:") + first;
-            out.push_back({name, QStringLiteral("field"), QRect(left + 104, y, right - left - 104, 20), d.fields.value(first), fieldFlags(name), 0});
+            out.push_back({name, QStringLiteral("field"), QRect(left + labelW + 4, y, right - left - labelW - 4, 20), d.fields.value(first),
+                           fieldFlags(name), 0});
             y += 26;
         } else if (c.kind == QLatin1String("check")) {
             out.push_back({QStringLiteral("chk:") + first, QStringLiteral("check"), QRect(left, y, textW(first) + 24, 18), first,
@@ -796,12 +802,12 @@ void ScreenModel::layoutDialog(const OpenDialog& d, std::vector<ScreenElement>& 
                 y += 20;
             }
         } else if (c.kind == QLatin1String("list")) {
-            out.push_back({QString(), QStringLiteral("label"), QRect(left, y, right - left, 16), first + QLatin1Char(':'), 0, 0});
+            out.push_back({QString(), QStringLiteral("label"), QRect(left, y, right - left, 16), c.label() + QLatin1Char(':'), 0, 0});
             listRows(first, QRect(left, y + 18, right - left, c.rows * kRowH + 4));
             y += 18 + c.rows * kRowH + 10;
         } else if (c.kind == QLatin1String("text")) {
             const QString name = QStringLiteral("fld:") + first;
-            out.push_back({QString(), QStringLiteral("label"), QRect(left, y, right - left, 16), first + QLatin1Char(':'), 0, 0});
+            out.push_back({QString(), QStringLiteral("label"), QRect(left, y, right - left, 16), c.label() + QLatin1Char(':'), 0, 0});
             out.push_back({name, QStringLiteral("textbox"), QRect(left, y + 18, right - left, c.rows * kRowH + 4), d.fields.value(first), fieldFlags(name), 0});
             y += 18 + c.rows * kRowH + 10;
         } else if (c.kind == QLatin1String("lists")) {
@@ -817,7 +823,7 @@ void ScreenModel::layoutDialog(const OpenDialog& d, std::vector<ScreenElement>& 
                                QRect(left + w + 8, y + 22 + i * 24, 40, 20), QLatin1String(moves[i]), 0, 0});
             y += 18 + boxH + 10;
         } else if (c.kind == QLatin1String("button")) {
-            out.push_back({QStringLiteral("btn:") + first, QStringLiteral("button"), QRect(left + 104, y + 2, std::max(72, textW(first) + 16), 22), first, 0, 0});
+            out.push_back({QStringLiteral("btn:") + first, QStringLiteral("button"), QRect(left + labelW + 4, y + 2, std::max(72, textW(first) + 16), 22), first, 0, 0});
             y += 28;
         } else if (c.kind == QLatin1String("buttons")) {
             int x = right;

@@ -30,11 +30,61 @@ QByteArray encodeJpeg(const QImage& source, int quality)
     return QByteArray(reinterpret_cast<const char*>(out), static_cast<qsizetype>(size));
 }
 
+namespace {
+
+QString describe(int index, const ScreenPainter::ClippedText& c)
+{
+    return QStringLiteral("frame %1: '%2' needs %3 x %4 pixels, has %5 x %6 in %7")
+        .arg(index)
+        .arg(c.text)
+        .arg(c.needed.width())
+        .arg(c.needed.height())
+        .arg(c.place.width())
+        .arg(c.place.height())
+        .arg(c.element);
+}
+
+// Plays the storyboard and draws each frame, handing over its picture and
+// the texts that did not fit.
+void drawFrames(const Storyboard& board,
+                const std::function<void(int, const QImage&, const std::vector<ScreenPainter::ClippedText>&)>& sink)
+{
+    std::vector<ScreenPainter::ClippedText> clipped;
+    board.play([&](const Storyboard::Frame& frame) {
+        clipped.clear();
+        const QImage picture = ScreenPainter::draw(*frame.screen, frame.target, frame.subject, &clipped);
+        sink(frame.index, picture, clipped);
+    });
+}
+
+} // namespace
+
+void drawStoryboard(const Storyboard& board, const PictureSink& sink)
+{
+    drawFrames(board, [&](int index, const QImage& picture, const std::vector<ScreenPainter::ClippedText>& clipped) {
+        if (!clipped.empty())
+            throw AppError(QStringLiteral("%1 %2").arg(board.code(), describe(index, clipped.front())));
+        sink(index, picture);
+    });
+}
+
 void renderStoryboard(const Storyboard& board, const FrameSink& sink)
 {
-    board.play([&](const Storyboard::Frame& frame) {
-        sink(frame.index, encodeJpeg(ScreenPainter::draw(*frame.screen, frame.target)));
+    drawStoryboard(board, [&](int index, const QImage& picture) { sink(index, encodeJpeg(picture)); });
+}
+
+QStringList clippedTexts(const Storyboard& board, int* frames)
+{
+    QStringList lines;
+    int count = 0;
+    drawFrames(board, [&](int index, const QImage&, const std::vector<ScreenPainter::ClippedText>& clipped) {
+        ++count;
+        for (const auto& c : clipped)
+            lines << describe(index, c);
     });
+    if (frames)
+        *frames = count;
+    return lines;
 }
 
 void renderPart(const QString& code, const FrameSink& sink)

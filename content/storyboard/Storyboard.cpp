@@ -262,7 +262,9 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
         keyFrameNext = false;
         if (index == 0 && !record.isMouse())
             fail(QStringLiteral("a session begins with a mouse event"));
+        QString subject;
         if (pending) {
+            subject = !pending->arrowTarget.isEmpty() ? pending->arrowTarget : !target.isEmpty() ? target : model.focus();
             Step step;
             step.screen = index;
             step.topic = pending->topic;
@@ -299,7 +301,7 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
             pending = nullptr;
         }
         if (visitor)
-            visitor(Frame{index, &model, target, record});
+            visitor(Frame{index, &model, target, record, subject});
         model.event(input, target, keyText);
         result.events.push_back(record);
         lastRecord = record;

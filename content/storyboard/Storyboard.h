@@ -51,6 +51,10 @@ public:
         const ScreenModel* screen = nullptr;
         QString target;           // element the event acts on; empty for keys
         EventRecord record;
+        // The control the narration step shown with this frame is about:
+        // the step's arrow target, else the event's target, else (keys)
+        // the focused control; empty when no step starts here.
+        QString subject;
     };
     using FrameVisitor = std::function<void(const Frame&)>;
 

@@ -84,8 +84,8 @@ click val:Value when Unchecked
 type 0
 
 step 'Properties' at 20 310 arrow D
-> Check Box Mapping of Other Values says what to show when the column holds neither 1 nor 0: Not Allowed refuses such a record, while Checked or Unchecked shows it in that state.
-click prop:Check Box Mapping of Other Values
+> Mapping of Other Values says what to show when the column holds neither 1 nor 0: Not Allowed refuses such a record, while Checked or Unchecked shows it in that state.
+click prop:Mapping of Other Values
 
 step 'Properties' at 20 310
 > The two values are numbers, so set Data Type to Number.

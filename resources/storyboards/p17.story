@@ -272,8 +272,7 @@ click run:ORDER_DATE
 step 'Static LOVs' at 215 310 arrow R
 > Click in Ship via. Because Automatic Display is Yes, the LOV opens straight away.
 click run:SHIP_VIA
-item LOV_BOX rect 200 80 150 90
-item LOV_TITLE text 206 86 138 16 Shipping
+item LOV_BOX window 200 80 150 118 Shipping
 item LOV_HEAD text 206 104 138 16 CODE   NAME
 item LOV_AIR text 206 120 138 16 1      Air
 item LOV_ROAD text 206 136 138 16 2      Road
@@ -285,7 +284,6 @@ step 'Static LOVs' at 215 310 arrow NW
 click run:LOV_ROAD
 again
 remove LOV_BOX
-remove LOV_TITLE
 remove LOV_HEAD
 remove LOV_AIR
 remove LOV_ROAD

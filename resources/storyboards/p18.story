@@ -208,8 +208,7 @@ click run:ORDER_DATE
 step 'LOVs Based on Query' at 215 310 arrow R
 > Click in the Buyer item. The LOV opens and, because Filter Before Display is Yes, it first offers a search field holding %, which matches every name.
 click run:BUYER
-item LOV_BOX rect 200 80 200 120
-item LOV_TITLE text 206 86 188 16 Buyers A-Z
+item LOV_BOX window 200 80 200 140 Buyers A-Z
 item LOV_FIND textitem 206 104 120 18 %
 item LOV_GO button 332 104 60 18 Find
 set run:LOV_FIND = %
@@ -228,7 +227,6 @@ step 'LOVs Based on Query' at 215 310 arrow SE
 > Pick Hill and Sons.
 click run:LOV_R2
 remove LOV_BOX
-remove LOV_TITLE
 remove LOV_FIND
 remove LOV_GO
 remove LOV_HEAD

@@ -67,8 +67,8 @@ click val:First Navigation Block
 prop First Navigation Block = ORDERS
 
 step 'Properties/Visual Attributes' at 20 300 arrow R
-> Current Record Visual Attribute Group names a visual attribute that highlights the record the cursor is in, in every block of the form.
-click prop:Current Record Visual Attribute Group
+> Current Record Attribute names a visual attribute that highlights the record the cursor is in, in every block of the form.
+click prop:Current Record Attribute
 
 step 'Properties/Transactions' at 20 300 arrow R
 > Cursor Mode tells the form whether database cursors stay open after a commit. Open At Commit is the usual value.
@@ -114,12 +114,12 @@ click prop:Use 3D Controls
 scroll palette 2
 
 step 'Properties/Toolbars' at 20 300
-> Scrolled down, the palette shows the two toolbar properties. Form Horizontal Toolbar Canvas names a canvas to show as a toolbar across the top of the form's window.
-click prop:Form Horizontal Toolbar Canvas
+> Scrolled down, the palette shows the two toolbar properties. Horizontal Toolbar Canvas names a canvas to show as a toolbar across the top of the form's window.
+click prop:Horizontal Toolbar Canvas
 
 step 'Properties/Toolbars' at 20 300
-> Form Vertical Toolbar Canvas does the same for a toolbar down the left side.
-click prop:Form Vertical Toolbar Canvas
+> Vertical Toolbar Canvas does the same for a toolbar down the left side.
+click prop:Vertical Toolbar Canvas
 
 step 'Properties/Reference Information' at 20 300
 > Reference Information, the last row, shows whether the module was copied from or refers to an object in another module. ORDERS was built from scratch, so it is empty.

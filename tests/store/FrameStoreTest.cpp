@@ -1,5 +1,6 @@
 #include "StoreTestSupport.h"
 
+#include "platform/FrameShow.h"
 #include "platform/HostPath.h"
 #include "store/FrameStore.h"
 #include "support/TestSupport.h"
@@ -37,13 +38,13 @@ TEST(FrameStoreTest, ShowsEachFrameThroughTheScratchFileAndRemovesIt)
     FrameStore::open(bench.table, QStringLiteral("master\\p1\\"));
     EXPECT_EQ(bench.table.recNo(), 1);
 
-    const QString scratch = HostPath::toHost(FrameStore::kScratchFrame);
+    const QString scratch = HostPath::toHost(QString::fromLatin1(FrameShow::kScratchFile));
     const QSize expected[] = {{640, 480}, {0, 0}, {320, 240}};
     for (int record = 0; record < 3; ++record) {
         if (record > 0)
             bench.table.next();
         bool shown = false;
-        FrameStore::showCurrentFrame(bench.gr, [&](std::unique_ptr<QImage> image) {
+        FrameShow::show(bench.gr, [&](std::unique_ptr<QImage> image) {
             shown = true;
             // The decoder has read the file; it is still there until the
             // frame is handed over.
@@ -55,7 +56,7 @@ TEST(FrameStoreTest, ShowsEachFrameThroughTheScratchFileAndRemovesIt)
     }
 
     // A failure while the frame is handed over still removes the file.
-    EXPECT_THROW(FrameStore::showCurrentFrame(bench.gr, [](std::unique_ptr<QImage>) { throw AppError("boom"); }),
+    EXPECT_THROW(FrameShow::show(bench.gr, [](std::unique_ptr<QImage>) { throw AppError("boom"); }),
                  AppError);
     EXPECT_FALSE(QFileInfo::exists(scratch));
 }
