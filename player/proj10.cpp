@@ -175,15 +175,23 @@ void Tsimu_form::engineStep(Step&& step)
 
 void Tsimu_form::showEngineState()
 {
-    Timer1->setInterval(m_engine.pointerInterval());
-    Timer2->setInterval(m_engine.frameInterval());
+    // Only a change of speed touches the intervals.
+    if (m_engine.speed() != m_shownSpeed) {
+        m_shownSpeed = m_engine.speed();
+        Timer1->setInterval(m_engine.pointerInterval());
+        Timer2->setInterval(m_engine.frameInterval());
+    }
     Timer1->setEnabled(m_engine.pointerTimerOn());
     Timer2->setEnabled(m_engine.frameTimerOn());
     Timer2->setTag(m_engine.frameTimerTag());
     Label1->setText(m_engine.screen().status);
     const QString progress = m_engine.progressText();
-    if (progress != m_progress->text())
+    if (progress != m_progress->text()) {
         m_progress->setText(progress);
+        // The menu bar shows its actions only to screen readers: the
+        // window's description carries the line to them.
+        setAccessibleDescription(progress);
+    }
     syncLessonEnd();
     syncArrow();
     if (popupform == nullptr)

@@ -136,7 +136,8 @@ private:
     std::function<void(int)> m_lessonStarter;
     QString m_baseTitle;
     bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
-    bool m_fitted = true; // false: actual size, until the player closes
+    bool m_fitted = true;
+    double m_shownSpeed = 1.0; // the speed the timers' intervals were set for // false: actual size, until the player closes
 };
 
 extern Tsimu_form* simu_form;
