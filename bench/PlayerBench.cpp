@@ -387,6 +387,25 @@ int startLongestPart()
     return int(queue.indexOf(part->code));
 }
 
+// One side of a pair, timed until its result is painted.
+template <typename Step>
+void timeSide(PairClock& pair, bool ours, Step&& step)
+{
+    pair.begin();
+    step();
+    QCoreApplication::processEvents();
+    pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
+    stopPlayer();
+}
+
+void finishLongestPart(benchmark::State& state, PairClock& pair)
+{
+    pair.report(state);
+    simu_form->Close1Click();
+    QDir::setCurrent(QDir::tempPath());
+    reportErrors(state);
+}
+
 void SeekVsFrameStep(benchmark::State& state)
 {
     if (!enterCourse(state))
@@ -406,21 +425,16 @@ void SeekVsFrameStep(benchmark::State& state)
             // both show the same record.
             if (!ours)
                 engine.goToEvent(partIndex, target - 1);
-            pair.begin();
-            if (ours)
-                engine.goToEvent(partIndex, target);
-            else
-                simu_form->NEXTFRAME();
-            simu_form->showEngineState();
-            QCoreApplication::processEvents();
-            pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
-            stopPlayer();
+            timeSide(pair, ours, [&] {
+                if (ours)
+                    engine.goToEvent(partIndex, target);
+                else
+                    simu_form->NEXTFRAME();
+                simu_form->showEngineState();
+            });
         }
     }
-    pair.report(state);
-    simu_form->Close1Click();
-    QDir::setCurrent(QDir::tempPath());
-    reportErrors(state);
+    finishLongestPart(state, pair);
 }
 BENCHMARK(SeekVsFrameStep);
 
@@ -451,22 +465,17 @@ void BackKeyVsFrameStep(benchmark::State& state)
         for (const bool ours : {oursFirst, !oursFirst}) {
             engine.goToEvent(partIndex, ours ? steps[std::size_t(k)].event : before - 1);
             stopPlayer();
-            pair.begin();
-            if (ours) {
-                simu_form->playerKey(Qt::Key_Left, QString());
-            } else {
-                simu_form->NEXTFRAME();
-                simu_form->showEngineState();
-            }
-            QCoreApplication::processEvents();
-            pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
-            stopPlayer();
+            timeSide(pair, ours, [&] {
+                if (ours) {
+                    simu_form->playerKey(Qt::Key_Left, QString());
+                } else {
+                    simu_form->NEXTFRAME();
+                    simu_form->showEngineState();
+                }
+            });
         }
     }
-    pair.report(state);
-    simu_form->Close1Click();
-    QDir::setCurrent(QDir::tempPath());
-    reportErrors(state);
+    finishLongestPart(state, pair);
 }
 BENCHMARK(BackKeyVsFrameStep);
 

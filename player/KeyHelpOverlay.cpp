@@ -1,5 +1,7 @@
 #include "player/KeyHelpOverlay.h"
 
+#include "player/CentredOverlay.h"
+
 namespace {
 
 const char* const kKeys[][2] = {
@@ -35,12 +37,5 @@ KeyHelpOverlay::KeyHelpOverlay(QWidget* parent)
 
 void KeyHelpOverlay::showCentred(int scale)
 {
-    QFont grown = parentWidget() != nullptr ? parentWidget()->font() : font();
-    grown.setPointSizeF(grown.pointSizeF() * scale);
-    setFont(grown);
-    adjustSize();
-    if (parentWidget() != nullptr)
-        move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);
-    show();
-    raise();
+    CentredOverlay::show(*this, scale);
 }

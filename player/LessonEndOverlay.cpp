@@ -1,5 +1,7 @@
 #include "player/LessonEndOverlay.h"
 
+#include "player/CentredOverlay.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -38,12 +40,5 @@ LessonEndOverlay::LessonEndOverlay(QWidget* parent)
 void LessonEndOverlay::showCentred(bool hasNext, int scale)
 {
     m_next->setEnabled(hasNext);
-    QFont grown = parentWidget() != nullptr ? parentWidget()->font() : font();
-    grown.setPointSizeF(grown.pointSizeF() * scale);
-    setFont(grown);
-    adjustSize();
-    if (parentWidget() != nullptr)
-        move((parentWidget()->width() - width()) / 2, (parentWidget()->height() - height()) / 2);
-    show();
-    raise();
+    CentredOverlay::show(*this, scale);
 }
