@@ -7,6 +7,7 @@
 #include "tools/ContentCommands.h"
 #include "tools/ManPage.h"
 #include "tools/TableTool.h"
+#include "tools/WebCommands.h"
 
 namespace {
 
@@ -43,8 +44,8 @@ ManPage authorPage()
          {{text("--help"), text("Print the usage on standard output; after a command, or as help COMMAND, that "
                                 "command's usage and description.")},
           {text("--version"), text("Print lessonwright-author and its version.")},
-          {text("--quiet"), text("No progress lines on standard error. demo-course, check and render-part print "
-                                 "one line per part as they go.")},
+          {text("--quiet"), text("No progress lines on standard error. demo-course, check, render-part, "
+                                 "export-web and export-scorm print one line per part as they go.")},
           {text("--append"), text("build-part only: add the frames after the records of the store already in "
                                   "OUT_DIR instead of refusing it.")},
           {text("--"), text("Ends the options: later words are arguments even when they start with two dashes.")}}},
@@ -194,5 +195,17 @@ AuthorCli AuthorCli::withStandardCommands()
     cli.add({text("build-library"), text("STORYBOARDS LIBRARY"),
              text("regenerate the script lists in LIBRARY from the storyboards in STORYBOARDS"), {},
              {Arg::Folder, Arg::Path}, {}, ContentCommands::buildLibrary});
+    cli.add({text("export-web"), text("COURSE OUT"),
+             text("write a folder OUT that plays every lesson of COURSE in a browser (OUT/index.html)"),
+             text("OUT must not exist; it is written beside its place and renamed into it at the end, so a failure "
+                  "(a damaged frame store, named in the message) leaves nothing there. The frames are the stores' "
+                  "JPEG bytes, unchanged. The folder plays from a web server or straight from disk; "
+                  "docs/embedding.md tells how to put its player on another page."),
+             {Arg::Folder, Arg::InFolder}, {}, WebCommands::exportWeb});
+    cli.add({text("export-scorm"), text("COURSE OUT.zip"),
+             text("write COURSE as a SCORM 1.2 package for a learning management system, one item per lesson"),
+             text("The package reports each lesson incomplete when it starts and completed when its last part "
+                  "ends, and resumes a returning learner on the step they left. OUT.zip must not exist."),
+             {Arg::Folder, Arg::InFolder}, {}, WebCommands::exportScorm});
     return cli;
 }
