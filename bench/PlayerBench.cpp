@@ -248,9 +248,14 @@ BENCHMARK(FrameStepWithoutPaint);
 // Goal 1 with both sides in one loop: every iteration makes one frame step
 // (with its repaint) and decodes the same record's bytes with TurboJPEG
 // alone, from memory into a buffer that is reused, the order alternating.
-void FrameStepVsDecode(benchmark::State& state)
+void frameStepVsDecode(benchmark::State& state, int scale)
 {
     const int lastLine = startFrameSteps();
+    if (scale > 1) {
+        // The player on a screen where the frame fits at this scale.
+        simu_form->resize(640 * scale + 40, 480 * scale + 80);
+        simu_form->Image1->setScale(scale);
+    }
     DbfTable& table = ProForm->Table1;
     const auto& jpegs = BenchFrames::get().jpegs;
     TurboJpegFloor floor;
@@ -278,10 +283,24 @@ void FrameStepVsDecode(benchmark::State& state)
     pair.report(state);
     QCoreApplication::processEvents();
     stopPlayer();
+    simu_form->Image1->setScale(1);
     simu_form->Close1Click();
     reportErrors(state);
 }
+
+void FrameStepVsDecode(benchmark::State& state)
+{
+    frameStepVsDecode(state, 1);
+}
 BENCHMARK(FrameStepVsDecode);
+
+// The same at twice the size: the frame enlarged once per step, pixels
+// repeated, against the same plain decode.
+void ScaledFrameStepVsDecode(benchmark::State& state)
+{
+    frameStepVsDecode(state, 2);
+}
+BENCHMARK(ScaledFrameStepVsDecode);
 
 // The longest part whose event script the program carries (p20b, 195
 // events, once its script is in the library).
@@ -353,19 +372,45 @@ BENCHMARK(PlaybackMemory)->Iterations(1)->Unit(benchmark::kMillisecond);
 // start, middle and end, against one frame step of the same part, both
 // timed side by side in one loop. A go-to decodes one frame; the state
 // before it comes from the scripts.
-void SeekVsFrameStep(benchmark::State& state)
+// What a seek is timed against: the frame step that shows the same record.
+// Returns the part index played.
+int startLongestPart()
 {
-    if (!enterCourse(state))
-        return;
     BenchWindows::ensure();
     BenchWindows::takeErrors();
     const Catalogue::PartEntry* part = longestPart();
     const QStringList queue = Catalogue::partCodes(part->lesson - 1);
-    const int partIndex = int(queue.indexOf(part->code));
     Mainf->setPlayQueue(queue);
     Mainf->runsimu(part->code, 999);
     stopPlayer();
     QCoreApplication::processEvents();
+    return int(queue.indexOf(part->code));
+}
+
+// One side of a pair, timed until its result is painted.
+template <typename Step>
+void timeSide(PairClock& pair, bool ours, Step&& step)
+{
+    pair.begin();
+    step();
+    QCoreApplication::processEvents();
+    pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
+    stopPlayer();
+}
+
+void finishLongestPart(benchmark::State& state, PairClock& pair)
+{
+    pair.report(state);
+    simu_form->Close1Click();
+    QDir::setCurrent(QDir::tempPath());
+    reportErrors(state);
+}
+
+void SeekVsFrameStep(benchmark::State& state)
+{
+    if (!enterCourse(state))
+        return;
+    const int partIndex = startLongestPart();
     PlaybackEngine& engine = simu_form->engine();
     const int events = engine.eventCount();
     const int targets[] = {1, events / 2, events - 1};
@@ -380,23 +425,59 @@ void SeekVsFrameStep(benchmark::State& state)
             // both show the same record.
             if (!ours)
                 engine.goToEvent(partIndex, target - 1);
-            pair.begin();
-            if (ours)
-                engine.goToEvent(partIndex, target);
-            else
-                simu_form->NEXTFRAME();
-            simu_form->showEngineState();
-            QCoreApplication::processEvents();
-            pair.end(ours ? PairClock::Side::Ours : PairClock::Side::Floor);
-            stopPlayer();
+            timeSide(pair, ours, [&] {
+                if (ours)
+                    engine.goToEvent(partIndex, target);
+                else
+                    simu_form->NEXTFRAME();
+                simu_form->showEngineState();
+            });
         }
     }
-    pair.report(state);
-    simu_form->Close1Click();
-    QDir::setCurrent(QDir::tempPath());
-    reportErrors(state);
+    finishLongestPart(state, pair);
 }
 BENCHMARK(SeekVsFrameStep);
+
+// The back key, from pressing it to the step before shown (frame, box and
+// arrow painted), against the frame step that shows the same record.
+void BackKeyVsFrameStep(benchmark::State& state)
+{
+    if (!enterCourse(state))
+        return;
+    const int partIndex = startLongestPart();
+    PlaybackEngine& engine = simu_form->engine();
+    std::vector<int> stepIndices; // steps of this part after its first, not at event 0
+    const std::vector<PlaybackEngine::StepPlace> steps = engine.steps();
+    for (std::size_t k = 1; k < steps.size(); ++k) {
+        if (steps[k].part == partIndex && steps[k - 1].part == partIndex && steps[k - 1].event > 0)
+            stepIndices.push_back(int(k));
+    }
+    if (stepIndices.empty()) {
+        state.SkipWithError("the longest part has fewer than two steps");
+        return;
+    }
+    PairClock pair;
+    size_t i = 0;
+    for (auto _ : state) {
+        const int k = stepIndices[i % stepIndices.size()];
+        const int before = steps[std::size_t(k) - 1].event;
+        const bool oursFirst = (i++ & 1) == 0;
+        for (const bool ours : {oursFirst, !oursFirst}) {
+            engine.goToEvent(partIndex, ours ? steps[std::size_t(k)].event : before - 1);
+            stopPlayer();
+            timeSide(pair, ours, [&] {
+                if (ours) {
+                    simu_form->playerKey(Qt::Key_Left, QString());
+                } else {
+                    simu_form->NEXTFRAME();
+                    simu_form->showEngineState();
+                }
+            });
+        }
+    }
+    finishLongestPart(state, pair);
+}
+BENCHMARK(BackKeyVsFrameStep);
 
 // Goal 7: 50 pointer ticks on the real 200 ms timer, then the frame step on
 // the real 1000 ms timer, timed from outside.

@@ -87,6 +87,8 @@ def main():
     lines.append(pair_line("1 frame step / TurboJPEG decode", counters, "FrameStepVsDecode", 1.25))
     lines.append(pair_line("2 scratch round trip / decode from memory", counters, "ScratchVsMemory", 1.08))
     lines.append(pair_line("10 go to an event of the longest part / frame step", counters, "SeekVsFrameStep", 1.5))
+    lines.append(pair_line("11 frame step at twice the size / TurboJPEG decode", counters, "ScaledFrameStepVsDecode", 1.5))
+    lines.append(pair_line("12 back key to the step before shown / frame step", counters, "BackKeyVsFrameStep", 1.5))
     lines.append(ratio_line("  (info, separate runs) frame step / TurboJPEG", cpu, real, "FrameStep",
                             "TurboJpegDecode", 1.0e9).replace(", goal <= 1000000000.0, ok", ""))
     lines.append(ratio_line("  (info, separate runs) frame step without its repaint / TurboJPEG", cpu, real,

@@ -6,6 +6,8 @@
 #include "player/showm.h"
 #include "store/Unit1.h"
 
+#include <QListWidget>
+
 #include <stdexcept>
 
 namespace {
@@ -58,6 +60,11 @@ AppWindows::AppWindows()
         throw std::logic_error("the program's windows exist already");
     m_slots = std::make_unique<Slots>();
     simu_form->setAboutBox(AboutBox);
+    // "Next lesson" at a lesson's end plays it as the lesson list does.
+    simu_form->setLessonStarter([](int lessonIndex) {
+        Mainf->ListBox2->setCurrentRow(lessonIndex);
+        Mainf->ListBox2DblClick();
+    });
 }
 
 AppWindows::~AppWindows() = default;

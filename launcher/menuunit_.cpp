@@ -19,6 +19,7 @@
 #include <QPixmap>
 #include <QResource>
 #include <QScreen>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -173,6 +174,11 @@ TMainf::TMainf(QWidget* parent)
         guarded([&] { ListBox2Click(); });
     });
     connect(ListBox2, &QListWidget::doubleClicked, this, [this] { guarded([&] { ListBox2DblClick(); }); });
+    // The keyboard plays the selected lesson as the double click does.
+    for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)}) {
+        auto* play = new QShortcut(key, ListBox2, nullptr, nullptr, Qt::WidgetShortcut);
+        connect(play, &QShortcut::activated, this, [this] { guarded([&] { ListBox2DblClick(); }); });
+    }
 
     guarded([&] { FormCreate(); });
 }

@@ -87,6 +87,28 @@ void PlaybackEngine::movePointer(int x, int y)
         m_view->movePointer(m_screen.pointer);
 }
 
+void PlaybackEngine::remap(const ScreenMapping& to)
+{
+    const ScreenMapping from = m_state.mapping();
+    const auto x = [&](int screenX) { return to.screenX((screenX - from.originx) / from.scale); };
+    const auto y = [&](int screenY) { return to.screenY((screenY - from.originy) / from.scale); };
+    PlayerState& s = m_state;
+    s.curx = x(s.curx);
+    s.cury = y(s.cury);
+    s.targetx = x(s.targetx);
+    s.targety = y(s.targety);
+    s.stepx = s.stepx / from.scale * to.scale;
+    s.stepy = s.stepy / from.scale * to.scale;
+    if (m_screen.box.left)
+        m_screen.box.left = x(*m_screen.box.left);
+    if (m_screen.box.top)
+        m_screen.box.top = y(*m_screen.box.top);
+    m_screen.arrow.left = x(m_screen.arrow.left);
+    m_screen.arrow.top = y(m_screen.arrow.top + from.menuoffset) - to.menuoffset;
+    s.setMapping(to);
+    movePointer(s.curx, s.cury);
+}
+
 void PlaybackEngine::showFirstFrame()
 {
     if (m_table == nullptr || !m_table->isOpen())
@@ -291,6 +313,9 @@ int PlaybackEngine::currentPartIndex() const
 
 std::vector<PlaybackEngine::StepPlace> PlaybackEngine::steps() const
 {
+    // Listing reads every part's scripts; navigation asks on every key.
+    if (m_stepsQueue == m_queue && !m_steps.empty())
+        return m_steps;
     std::vector<StepPlace> places;
     for (int part = 0; part < m_queue.size(); ++part) {
         const Catalogue::PartEntry* entry = Catalogue::findPart(m_queue.at(part));
@@ -304,7 +329,95 @@ std::vector<PlaybackEngine::StepPlace> PlaybackEngine::steps() const
                 places.push_back({part, event});
         }
     }
+    m_stepsQueue = m_queue;
+    m_steps = places;
     return places;
+}
+
+int PlaybackEngine::currentStepIndex() const
+{
+    const std::vector<StepPlace> places = steps();
+    const std::pair<int, int> here(currentPartIndex(), currentEvent());
+    int index = -1;
+    for (std::size_t i = 0; i < places.size(); ++i) {
+        if (std::pair<int, int>(places[i].part, places[i].event) <= here)
+            index = int(i);
+    }
+    return index;
+}
+
+void PlaybackEngine::backStep()
+{
+    int target = currentStepIndex();
+    if (target < 0)
+        return;
+    const StepPlace place = steps()[std::size_t(target)];
+    const bool onIt = place.part == currentPartIndex() && place.event == currentEvent();
+    // The box of the current step is up: back goes to the one before it.
+    // Once it has closed, back shows it again.
+    if (onIt && m_screen.box.visible)
+        --target;
+    if (target < 0)
+        return;
+    goToStep(target);
+}
+
+void PlaybackEngine::replayStep()
+{
+    const int index = currentStepIndex();
+    if (index < 0) {
+        goToEvent(std::max(0, currentPartIndex()), 0);
+        return;
+    }
+    const StepPlace place = steps()[std::size_t(index)];
+    if (place.event == 0) {
+        goToEvent(place.part, 0);
+        return;
+    }
+    goToEvent(place.part, place.event - 1);
+    // The glide to the step's event is part of the replay, even where the
+    // event before has a step of its own.
+    m_screen.box.visible = false;
+    m_pointerTimer = true;
+}
+
+void PlaybackEngine::restartPart()
+{
+    if (m_table != nullptr && m_table->isOpen() && m_table->recordCount() > 0 && m_table->recNo() != 1) {
+        m_table->first();
+        showCurrentFrame();
+        m_screen.arrow.visible = false;
+        // A frame step still pending would leave the first frame at once.
+        m_frameTimer = false;
+        m_tag = 0;
+    }
+    run();
+}
+
+QString PlaybackEngine::progressText() const
+{
+    const int part = currentPartIndex();
+    if (part < 0)
+        return QString();
+    const QChar dot(0x00B7);
+    QStringList pieces;
+    const Catalogue::PartEntry* entry = Catalogue::findPart(m_currentCode);
+    if (entry != nullptr)
+        pieces << QStringLiteral("Lesson %1").arg(entry->lesson);
+    pieces << QStringLiteral("Part %1 of %2").arg(part + 1).arg(m_queue.size());
+    const int stepCount = int(steps().size());
+    if (stepCount > 0)
+        pieces << QStringLiteral("Step %1 of %2").arg(std::max(1, currentStepIndex() + 1)).arg(stepCount);
+    if (m_paused)
+        pieces << QStringLiteral("Paused");
+    return pieces.join(QStringLiteral(" %1 ").arg(dot));
+}
+
+bool PlaybackEngine::lessonComplete() const
+{
+    if (m_queue.isEmpty() || currentPartIndex() != m_queue.size() - 1)
+        return false;
+    return m_state.lineindex > m_datlist.size() - 1 && !m_pointerTimer && !m_frameTimer;
 }
 
 void PlaybackEngine::goToStep(int stepIndex)

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <vector>
@@ -70,6 +71,12 @@ public:
 
     static constexpr int kNarrationPause = 109;
     static constexpr int kNoLesson = 999;
+    // The pointer ticks and the pause between arrival and frame step at
+    // normal speed.
+    static constexpr int kPointerIntervalMs = 200;
+    static constexpr int kFrameIntervalMs = 1000;
+    static constexpr double kSpeeds[] = {0.5, 1.0, 1.5, 2.0};
+    static constexpr int kNormalSpeed = 1; // index of 1x in kSpeeds
 
     PlaybackEngine() = default;
     PlaybackEngine(const PlaybackEngine&) = delete;
@@ -88,6 +95,9 @@ public:
     void setCurrentPartCode(const QString& code);
     const QString& currentPartCode() const { return m_currentCode; }
     void setMapping(const ScreenMapping& mapping) { m_state.setMapping(mapping); }
+    // A new mapping in the middle of playback: the pointer, its target and
+    // step, the box and the arrow move to the same recorded places under it.
+    void remap(const ScreenMapping& mapping);
 
     // The steps of the player's handlers.
     void showFirstFrame();   // the player appears: the store's first record
@@ -113,8 +123,37 @@ public:
     const PlayerState& state() const { return m_state; }
     PlayerState& state() { return m_state; }
     const Screen& screen() const { return m_screen; }
-    bool pointerTimerOn() const { return m_pointerTimer; }
-    bool frameTimerOn() const { return m_frameTimer; }
+    // A paused playthrough keeps what its timers were doing and runs them
+    // again on resume.
+    bool pointerTimerOn() const { return m_pointerTimer && !m_paused; }
+    bool frameTimerOn() const { return m_frameTimer && !m_paused; }
+    void setPaused(bool paused) { m_paused = paused; }
+    bool paused() const { return m_paused; }
+
+    // Speed scales both timers' intervals and nothing else.
+    void faster() { m_speed = std::min(m_speed + 1, int(std::size(kSpeeds)) - 1); }
+    void slower() { m_speed = std::max(m_speed - 1, 0); }
+    double speed() const { return kSpeeds[m_speed]; }
+    int pointerInterval() const { return int(kPointerIntervalMs / speed() + 0.5); }
+    int frameInterval() const { return int(kFrameIntervalMs / speed() + 0.5); }
+
+    // The learner's navigation between narration steps and parts.
+    // The step on screen or last passed (-1 before the first).
+    int currentStepIndex() const;
+    // The step before the one on screen, or the one just read when its box
+    // has closed; nothing before the first step.
+    void backStep();
+    // The current step again from the event before it, glide included.
+    void replayStep();
+    // Part `partIndex` of the queue from its start, as Run starts it.
+    void goToPart(int partIndex) { goToEvent(partIndex, 0); }
+    // Run from the menu: back to the part's first frame as well, so the
+    // narration and the pointer targets belong to the frame on screen.
+    void restartPart();
+    // The last queued part has played to its end.
+    bool lessonComplete() const;
+    // "Lesson 4 · Part 2 of 2 · Step 3 of 12", and "Paused" while paused.
+    QString progressText() const;
     int frameTimerTag() const { return m_tag; }
     void setTimers(bool pointer, bool frame) { m_pointerTimer = pointer; m_frameTimer = frame; }
     void setFrameTimerTag(int tag) { m_tag = tag; }
@@ -152,6 +191,10 @@ private:
     int m_tag = 0;
     int m_runs = 0;      // Runs started, so a frame step sees that it chained
     bool m_runFailed = false;
+    bool m_paused = false;
+    int m_speed = kNormalSpeed;
 
     mutable std::map<QString, PartNarration> m_narrationCache;
+    mutable QStringList m_stepsQueue; // the queue m_steps was listed for
+    mutable std::vector<StepPlace> m_steps;
 };

@@ -3,6 +3,7 @@
 #include "content/EventScript.h"
 #include "playback/PlayerState.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace PointerMotion {
@@ -17,7 +18,12 @@ void setUpTarget(PlayerState& s, const QString& line)
     if (s.targetx == s.curx)
         s.stepy = 0;
     else
-        s.stepy = int(qint64(std::abs(s.targety - s.cury)) * s.stepx / std::abs(s.targetx - s.curx));
+        // Worked out in recorded pixels and then enlarged, so the path at any
+        // scale is the recorded path enlarged (at scale 1 this is the
+        // plain ratio).
+        s.stepy = mapping.scale
+            * int(qint64(std::abs(s.targety - s.cury) / mapping.scale) * ScreenMapping::kGlideStep
+                  / std::max(1, std::abs(s.targetx - s.curx) / mapping.scale));
     s.goup = s.cury > s.targety;
     s.goright = s.targetx > s.curx;
 }

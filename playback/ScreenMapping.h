@@ -4,6 +4,8 @@
 #include <QRect>
 #include <QSize>
 
+#include <algorithm>
+
 // The one conversion from the recorded 640 x 480 screen to the real one.
 // Every recorded position (mouse, narration box, arrow) and the frame's
 // place go through it, so scaling the frame moves everything with it.
@@ -31,6 +33,14 @@ struct ScreenMapping {
         m.originx = (imageInPanel.width() - kFrameWidth * scale) / 2 + imageInPanel.left();
         m.originy = (imageInPanel.height() - kFrameHeight * scale) / 2 + imageInPanel.top() + menuoffset;
         return m;
+    }
+
+    // The largest whole number of screen pixels per recorded pixel at which
+    // the frame fits the area: pixels repeat, so the recording stays sharp.
+    static int fittedScale(const QSize& area)
+    {
+        const int s = std::min(area.width() / kFrameWidth, area.height() / kFrameHeight);
+        return std::max(1, s);
     }
 
     int screenX(int recordedX) const { return originx + recordedX * scale; }

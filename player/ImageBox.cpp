@@ -1,9 +1,45 @@
 #include "player/ImageBox.h"
 
 #include <QPaintEvent>
+#include <QPaintEngine>
 #include <QPainter>
 
+#include <cstring>
 #include <utility>
+
+namespace {
+
+// Nearest-neighbour enlargement of a 32-bit image: each source line is
+// widened once and then copied down; painting with a scaling painter cost
+// about twice as much per frame.
+void enlarge(const QImage& from, int scale, QImage& into)
+{
+    const QSize size = from.size() * scale;
+    if (into.size() != size || into.format() != from.format())
+        into = QImage(size, from.format());
+    const int width = from.width();
+    for (int y = 0; y < from.height(); ++y) {
+        const auto* src = reinterpret_cast<const quint32*>(from.constScanLine(y));
+        auto* first = reinterpret_cast<quint32*>(into.scanLine(y * scale));
+        if (scale == 2) {
+            // The common case on today's screens: two pixels in one store.
+            auto* out = reinterpret_cast<quint64*>(first);
+            for (int x = 0; x < width; ++x)
+                out[x] = quint64(src[x]) * 0x100000001ULL;
+        } else {
+            quint32* out = first;
+            for (int x = 0; x < width; ++x) {
+                const quint32 pixel = src[x];
+                for (int k = 0; k < scale; ++k)
+                    *out++ = pixel;
+            }
+        }
+        for (int k = 1; k < scale; ++k)
+            std::memcpy(into.scanLine(y * scale + k), first, std::size_t(width) * scale * 4);
+    }
+}
+
+} // namespace
 
 ImageBox::ImageBox(QWidget* parent)
     : QWidget(parent)
@@ -13,7 +49,7 @@ ImageBox::ImageBox(QWidget* parent)
 
 QImage ImageBox::takePicture()
 {
-    m_takenArea = QRect(pictureOffset(), m_picture.size());
+    m_takenArea = QRect(pictureOffset(), drawnSize());
     m_drawn = QImage();
     return std::exchange(m_picture, QImage());
 }
@@ -21,20 +57,32 @@ QImage ImageBox::takePicture()
 void ImageBox::setPicture(const QImage& picture)
 {
     const QRect before = m_picture.isNull() && !m_takenArea.isNull() ? m_takenArea
-                                                                      : QRect(pictureOffset(), m_picture.size());
+                                                                      : QRect(pictureOffset(), drawnSize());
     m_takenArea = QRect();
     m_picture = picture;
     prepare();
     if (m_autoSize && !m_picture.isNull())
-        resize(m_picture.size());
+        resize(drawnSize());
     // A frame replacing a frame of the same size repaints only the frame:
     // on a large screen the margins around it are most of the window, and
     // repainting them on every frame step cost as much as decoding.
-    const QRect after(pictureOffset(), m_picture.size());
+    const QRect after(pictureOffset(), drawnSize());
     if (before == after && !m_picture.isNull())
         update(after);
     else
         update();
+}
+
+void ImageBox::setScale(int scale)
+{
+    scale = std::max(1, scale);
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    prepare();
+    if (m_autoSize && !m_picture.isNull())
+        resize(drawnSize());
+    update();
 }
 
 void ImageBox::setTransparent(bool transparent)
@@ -55,10 +103,28 @@ QPoint ImageBox::pictureOffset() const
 {
     if (!m_center)
         return {0, 0};
-    return {(width() - m_picture.width()) / 2, (height() - m_picture.height()) / 2};
+    return {(width() - m_picture.width() * m_scale) / 2, (height() - m_picture.height() * m_scale) / 2};
 }
 
 void ImageBox::prepare()
+{
+    m_enlargeOnPaint = false;
+    if (m_picture.isNull() || m_scale == 1) {
+        prepareUnscaled();
+        return;
+    }
+    const bool fast = m_picture.format() == QImage::Format_RGB32 || m_picture.format() == QImage::Format_ARGB32;
+    if (!m_transparent && fast) {
+        // The frame: enlarged when painted, once per frame.
+        m_drawn = QImage();
+        m_enlargeOnPaint = true;
+        return;
+    }
+    prepareUnscaled();
+    m_drawn = m_drawn.scaled(m_drawn.size() * m_scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+}
+
+void ImageBox::prepareUnscaled()
 {
     if (!m_transparent || m_picture.isNull()) {
         m_drawn = m_picture; // shares the pixels, no copy
@@ -78,7 +144,7 @@ void ImageBox::prepare()
 void ImageBox::paintEvent(QPaintEvent* event)
 {
     QPainter p(this);
-    const QRect pictureArea(pictureOffset(), m_drawn.size());
+    const QRect pictureArea(pictureOffset(), drawnSize());
     if (m_ground.isValid()) {
         // Only the margins: the picture covers the rest, and the frame step
         // repaints just the picture, so this is usually nothing.
@@ -86,6 +152,70 @@ void ImageBox::paintEvent(QPaintEvent* event)
         for (const QRect& r : margins)
             p.fillRect(r, m_ground);
     }
+    if (m_enlargeOnPaint && enlargeIntoDevice(p, pictureArea, event->region()))
+        return;
+    if (m_enlargeOnPaint && m_drawn.size() != pictureArea.size()) {
+        // Painted somewhere else than the window (a grab): enlarged here.
+        enlarge(m_picture, m_scale, m_enlarged);
+        m_drawn = m_enlarged;
+    }
     if (!m_drawn.isNull())
         p.drawImage(pictureArea.topLeft(), m_drawn);
+}
+
+bool ImageBox::enlargeIntoDevice(QPainter& painter, const QRect& area, const QRegion& region)
+{
+    // The window's pixels are an image the frame can be enlarged straight
+    // into: one pass over the enlarged pixels instead of two.
+    QPaintEngine* engine = painter.paintEngine();
+    auto* target = engine != nullptr ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
+    const QTransform toDevice = painter.deviceTransform();
+    if (target == nullptr || toDevice.type() > QTransform::TxTranslate || target->devicePixelRatio() != 1.0
+        || m_picture.format() != QImage::Format_RGB32
+        || (target->format() != QImage::Format_RGB32 && target->format() != QImage::Format_ARGB32_Premultiplied
+            && target->format() != QImage::Format_ARGB32))
+        return false;
+    const QPoint shift(int(toDevice.dx()), int(toDevice.dy())); // widget to target
+    const QRect bounds = target->rect();
+    for (const QRect& r : region & area) {
+        const QRect out = r.translated(shift) & bounds;
+        if (out.isEmpty())
+            continue;
+        const int x0 = out.left() - shift.x() - area.left();
+        int lastRow = -1;
+        const quint32* last = nullptr;
+        for (int ty = out.top(); ty <= out.bottom(); ++ty) {
+            const int sy = (ty - shift.y() - area.top()) / m_scale;
+            auto* dst = reinterpret_cast<quint32*>(target->scanLine(ty)) + out.left();
+            if (sy == lastRow) {
+                // The line below an enlarged line repeats it.
+                std::memcpy(dst, last, std::size_t(out.width()) * 4);
+                continue;
+            }
+            const auto* src = reinterpret_cast<const quint32*>(m_picture.constScanLine(sy));
+            int i = 0;
+            int sx = x0 / m_scale;
+            for (int k = x0 % m_scale; k > 0 && k < m_scale && i < out.width(); ++k)
+                dst[i++] = src[sx] | 0xff000000u; // the rest of a pixel cut by the edge
+            if (x0 % m_scale != 0)
+                ++sx;
+            if (m_scale == 2) {
+                for (; i + 1 < out.width(); i += 2, ++sx) {
+                    const quint32 pixel = src[sx] | 0xff000000u;
+                    dst[i] = pixel;
+                    dst[i + 1] = pixel;
+                }
+            } else {
+                for (; i + m_scale <= out.width(); i += m_scale, ++sx) {
+                    for (int k = 0; k < m_scale; ++k)
+                        dst[i + k] = src[sx] | 0xff000000u;
+                }
+            }
+            for (; i < out.width(); ++i)
+                dst[i] = src[sx] | 0xff000000u;
+            lastRow = sy;
+            last = dst;
+        }
+    }
+    return true;
 }

@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QWidget>
 
+class QPainter;
+
 // A picture on a panel: drawn unscaled at the top-left corner or centred,
 // optionally sized to the picture, and optionally transparent, where the
 // colour of the picture's bottom-left pixel is not drawn.
@@ -25,6 +27,12 @@ public:
     // opaque and nothing under it is painted first (the player's frame).
     void setGround(const QColor& ground);
 
+    // Each picture pixel drawn as scale x scale screen pixels. The enlarged
+    // copy is made once per picture, not once per paint.
+    void setScale(int scale);
+    int scale() const { return m_scale; }
+    QSize drawnSize() const { return m_picture.size() * m_scale; }
+
     // Top-left corner of the drawn picture inside the box.
     QPoint pictureOffset() const;
 
@@ -33,10 +41,15 @@ protected:
 
 private:
     void prepare();
+    void prepareUnscaled();
+    bool enlargeIntoDevice(QPainter& painter, const QRect& area, const QRegion& region);
 
     QImage m_picture;
-    QImage m_drawn; // m_picture, or its copy with the ground made transparent
+    QImage m_drawn; // m_picture, or its copy with the ground made transparent, enlarged
+    QImage m_enlarged; // the buffer the enlarged frames are written into, kept
     QRect m_takenArea; // where the picture given up by takePicture() was
+    int m_scale = 1;
+    bool m_enlargeOnPaint = false; // the frame is enlarged as it is painted
     bool m_center = false;
     bool m_autoSize = false;
     bool m_transparent = false;

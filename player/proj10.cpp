@@ -1,5 +1,6 @@
 #include "player/proj10.h"
 
+#include "content/Catalogue.h"
 #include "content/ScriptLibrary.h"
 #include "platform/AppError.h"
 #include "platform/FrameShow.h"
@@ -8,12 +9,16 @@
 #include "player/ArrowPictures.h"
 #include "player/BevelPanel.h"
 #include "player/ImageBox.h"
+#include "player/KeyHelpOverlay.h"
+#include "player/LessonEndOverlay.h"
 #include "player/PlayerPartTarget.h"
 #include "player/PlayerTimer.h"
 #include "player/showm.h"
 #include "store/Unit1.h"
 
+#include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QDialog>
 #include <QGuiApplication>
 #include <QLabel>
@@ -51,7 +56,8 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_partTarget(std::make_unique<PlayerPartTarget>(*this))
 {
-    setWindowTitle(QStringLiteral("Lessonwright - Korvane Publishing Inc. - ") + kWebAddress);
+    m_baseTitle = QStringLiteral("Lessonwright - Korvane Publishing Inc. - ") + kWebAddress;
+    setWindowTitle(m_baseTitle);
     m_engine.setView(this);
     // Until a part is loaded the player holds a real part's scripts.
     m_engine.setEventScript(ScriptLibrary::lines(QStringLiteral("proj10"), QStringLiteral("ListBox23")));
@@ -97,12 +103,31 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     Label1 = new QLabel(Panel1);
     Label1->hide();
 
-    Timer1 = new PlayerTimer(200, this);
-    Timer2 = new PlayerTimer(1000, this);
+    // At the menu bar's right, in the bar's own font, so the bar keeps its
+    // height and the frame its place.
+    m_progress = new QLabel(menu);
+    m_progress->setContentsMargins(0, 0, 8, 0);
+    m_progress->setAccessibleName(QStringLiteral("Progress"));
+    // Wide enough for the longest line, so the bar never lays out again.
+    m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(
+                                    QStringLiteral("Lesson 20 \u00b7 Part 9 of 9 \u00b7 Step 999 of 999 \u00b7 Paused"))
+                                + 8);
+    menu->setCornerWidget(m_progress, Qt::TopRightCorner);
+
+    m_keyHelp = new KeyHelpOverlay(Panel1);
+    m_lessonEnd = new LessonEndOverlay(Panel1);
+    m_lessonEnd->onNextLesson = [this] { guarded([&] { startNextLesson(); }); };
+    m_lessonEnd->onBackToLessons = [this] { Close1Click(); };
+
+    Timer1 = new PlayerTimer(PlaybackEngine::kPointerIntervalMs, this);
+    Timer2 = new PlayerTimer(PlaybackEngine::kFrameIntervalMs, this);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     connect(Timer2, &QTimer::timeout, this, [this] { Timer2Timer(); });
 
     PartLoader::setTarget(m_partTarget.get());
+    // Keys go to the player whichever of its windows has the focus: a
+    // click on the frame must not leave Enter without a NEXT to press.
+    qApp->installEventFilter(this);
     FormCreate();
 }
 
@@ -150,10 +175,24 @@ void Tsimu_form::engineStep(Step&& step)
 
 void Tsimu_form::showEngineState()
 {
+    // Only a change of speed touches the intervals.
+    if (m_engine.speed() != m_shownSpeed) {
+        m_shownSpeed = m_engine.speed();
+        Timer1->setInterval(m_engine.pointerInterval());
+        Timer2->setInterval(m_engine.frameInterval());
+    }
     Timer1->setEnabled(m_engine.pointerTimerOn());
     Timer2->setEnabled(m_engine.frameTimerOn());
     Timer2->setTag(m_engine.frameTimerTag());
     Label1->setText(m_engine.screen().status);
+    const QString progress = m_engine.progressText();
+    if (progress != m_progress->text()) {
+        m_progress->setText(progress);
+        // The menu bar shows its actions only to screen readers: the
+        // window's description carries the line to them.
+        setAccessibleDescription(progress);
+    }
+    syncLessonEnd();
     syncArrow();
     if (popupform == nullptr)
         return;
@@ -164,7 +203,8 @@ void Tsimu_form::showEngineState()
     const QPoint place(box.left.value_or(popupform->x()), box.top.value_or(popupform->y()));
     if (place != popupform->pos())
         popupform->move(place);
-    if (!box.visible) {
+    // The key list, while open, has the box step aside.
+    if (!box.visible || m_keyHelp->isVisible()) {
         popupform->hide();
         return;
     }
@@ -227,6 +267,10 @@ void Tsimu_form::FormShow()
 void Tsimu_form::FormClose()
 {
     guarded([&] {
+        m_keyHelp->hide();
+        m_lessonEnd->hide();
+        m_pausedForHelp = false;
+        m_engine.setPaused(false);
         if (popupform != nullptr)
             popupform->close();
         PointerControl::restoreShape();
@@ -297,14 +341,186 @@ void Tsimu_form::currentPartCodeChanged(const QString& code)
         ProForm->setWindowTitle(code);
 }
 
+int Tsimu_form::frameScale() const
+{
+    return m_fitted ? ScreenMapping::fittedScale(Image1->size()) : 1;
+}
+
+void Tsimu_form::applyScale(int scale, bool remap)
+{
+    const int menuoffset = screenGeometry().height() - Panel1->height();
+    const ScreenMapping mapping = ScreenMapping::centredIn(Image1->geometry(), menuoffset, scale);
+    if (remap)
+        m_engine.remap(mapping);
+    else
+        m_engine.setMapping(mapping);
+    Image1->setScale(scale);
+    Image2->setScale(scale);
+    m_pointerImage->setScale(scale);
+    if (popupform != nullptr)
+        popupform->setScale(scale);
+}
+
 void Tsimu_form::save1Click()
 {
     engineStep([&] {
         Minimiz1->setEnabled(false);
-        const int menuoffset = screenGeometry().height() - Panel1->height();
-        m_engine.setMapping(ScreenMapping::centredIn(Image1->geometry(), menuoffset));
-        m_engine.run();
+        applyScale(frameScale(), false);
+        m_engine.restartPart();
     });
+}
+
+void Tsimu_form::refitScale()
+{
+    m_fitted = !m_fitted;
+    applyScale(frameScale(), true);
+}
+
+void Tsimu_form::openKeyHelp()
+{
+    // Playback waits while the list is read, and the narration box, which
+    // stays on top of everything, steps aside.
+    m_pausedForHelp = !m_engine.paused();
+    m_engine.setPaused(true);
+    m_keyHelp->showCentred(m_engine.state().scale);
+    showEngineState();
+}
+
+void Tsimu_form::closeKeyHelp()
+{
+    if (!m_keyHelp->isVisible())
+        return;
+    m_keyHelp->hide();
+    if (m_pausedForHelp)
+        m_engine.setPaused(false);
+    m_pausedForHelp = false;
+    showEngineState();
+}
+
+int Tsimu_form::lessonIndex() const
+{
+    const Catalogue::PartEntry* part = Catalogue::findPart(m_engine.currentPartCode());
+    return part != nullptr ? part->lesson - 1 : -1;
+}
+
+void Tsimu_form::syncLessonEnd()
+{
+    // The caption names the lesson and part on screen.
+    const int part = m_engine.currentPartIndex();
+    const QString title = part < 0 || lessonIndex() < 0
+        ? m_baseTitle
+        : QStringLiteral("Lesson %1, part %2 of %3 - %4")
+              .arg(lessonIndex() + 1)
+              .arg(part + 1)
+              .arg(m_engine.queue().size())
+              .arg(m_baseTitle);
+    if (title != windowTitle())
+        setWindowTitle(title);
+    const bool complete = m_engine.lessonComplete() && lessonIndex() >= 0;
+    if (complete == m_lessonEnd->isVisible())
+        return;
+    if (!complete) {
+        m_lessonEnd->hide();
+        return;
+    }
+    m_lessonEnd->showCentred(lessonIndex() + 1 < int(Catalogue::parts().back().lesson) && m_lessonStarter,
+                             m_engine.state().scale);
+}
+
+void Tsimu_form::startNextLesson()
+{
+    const int next = lessonIndex() + 1;
+    if (!m_lessonStarter || next >= Catalogue::parts().back().lesson)
+        return;
+    m_lessonEnd->hide();
+    m_lessonStarter(next);
+}
+
+bool Tsimu_form::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !isVisible() || !watched->isWidgetType())
+        return false;
+    QWidget* window = static_cast<QWidget*>(watched)->window();
+    if (window != this && window != popupform)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    return playerKey(key->key(), key->text());
+}
+
+bool Tsimu_form::playerKey(int key, const QString& text)
+{
+    bool handled = true;
+    const bool boxUp = m_engine.screen().box.visible;
+    if (m_keyHelp->isVisible() && key != Qt::Key_Escape && key != Qt::Key_F1 && text != QLatin1String("?"))
+        return true; // the list is read first; it hides the keys it lists
+    switch (key) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_lessonEnd->isVisible()) {
+            guarded([&] { startNextLesson(); });
+            break;
+        }
+        [[fallthrough]];
+    case Qt::Key_Space:
+    case Qt::Key_Right:
+        // NEXT as the box's button does it; without a box the key does nothing.
+        if (boxUp && popupform != nullptr)
+            popupform->NBClick();
+        break;
+    case Qt::Key_Left:
+    case Qt::Key_Backspace:
+        engineStep([&] { m_engine.backStep(); });
+        break;
+    case Qt::Key_R:
+        engineStep([&] { m_engine.replayStep(); });
+        break;
+    case Qt::Key_P:
+    case Qt::Key_Pause:
+        engineStep([&] { m_engine.setPaused(!m_engine.paused()); });
+        break;
+    case Qt::Key_PageDown:
+        engineStep([&] {
+            if (m_engine.currentPartIndex() + 1 < m_engine.queue().size())
+                m_engine.goToPart(m_engine.currentPartIndex() + 1);
+        });
+        break;
+    case Qt::Key_PageUp:
+        engineStep([&] { m_engine.goToPart(std::max(0, m_engine.currentPartIndex() - 1)); });
+        break;
+    case Qt::Key_Home:
+        engineStep([&] { m_engine.goToPart(std::max(0, m_engine.currentPartIndex())); });
+        break;
+    case Qt::Key_Plus:
+    case Qt::Key_Equal:
+        engineStep([&] { m_engine.faster(); });
+        break;
+    case Qt::Key_Minus:
+        engineStep([&] { m_engine.slower(); });
+        break;
+    case Qt::Key_Z:
+        engineStep([&] { refitScale(); });
+        break;
+    case Qt::Key_F1:
+    case Qt::Key_Question:
+        if (m_keyHelp->isVisible())
+            closeKeyHelp();
+        else
+            openKeyHelp();
+        break;
+    case Qt::Key_Escape:
+        // The top overlay closes; playback itself is never left waiting.
+        // At the lesson's end, Escape goes back to the lessons as "Close" does.
+        if (m_keyHelp->isVisible())
+            closeKeyHelp();
+        else if (m_lessonEnd->isVisible())
+            Close1Click();
+        break;
+    default:
+        handled = false;
+    }
+    return handled;
 }
 
 void Tsimu_form::Close1Click()

@@ -6,10 +6,13 @@
 #include <QMainWindow>
 #include <QStringList>
 
+#include <functional>
 #include <memory>
 
 class BevelPanel;
 class ImageBox;
+class KeyHelpOverlay;
+class LessonEndOverlay;
 class PlayerPartTarget;
 class PlayerTimer;
 class QAction;
@@ -83,7 +86,21 @@ public:
     // move the real one.
     ImageBox* pointerImage() const { return m_pointerImage; }
 
+    // The learner's keys, wherever the focus is in the player or its
+    // narration box. Returns whether the key was the player's.
+    bool playerKey(int key, const QString& text);
+    // Screen pixels per recorded pixel: the largest whole number that fits
+    // the panel, or 1 at actual size ("Z").
+    int frameScale() const;
+    QLabel* progressLine() const { return m_progress; }
+    KeyHelpOverlay* keyHelp() const { return m_keyHelp; }
+    LessonEndOverlay* lessonEnd() const { return m_lessonEnd; }
+    // The launcher plays lesson index 0..19 for "Next lesson".
+    void setLessonStarter(std::function<void(int lessonIndex)> starter) { m_lessonStarter = std::move(starter); }
+
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
@@ -94,6 +111,13 @@ private:
     template <typename Step>
     void engineStep(Step&& step);
     void syncArrow();
+    void applyScale(int scale, bool remap);
+    void refitScale();
+    void openKeyHelp();
+    void syncLessonEnd();
+    void startNextLesson();
+    int lessonIndex() const;
+    void closeKeyHelp();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
 
     // What the engine asks of its view.
@@ -106,6 +130,14 @@ private:
     ImageBox* m_pointerImage = nullptr;
     QDialog* m_aboutBox = nullptr;
     int m_boxShows = 0; // the engine's count of box showings last shown
+    QLabel* m_progress = nullptr;
+    KeyHelpOverlay* m_keyHelp = nullptr;
+    LessonEndOverlay* m_lessonEnd = nullptr;
+    std::function<void(int)> m_lessonStarter;
+    QString m_baseTitle;
+    bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
+    bool m_fitted = true;
+    double m_shownSpeed = 1.0; // the speed the timers' intervals were set for // false: actual size, until the player closes
 };
 
 extern Tsimu_form* simu_form;

@@ -22,14 +22,11 @@ Tpopupform::Tpopupform(QWidget* parent)
 {
     setWindowTitle(QStringLiteral("Message Box"));
     setModal(false);
-    setFixedSize(200, 138);
-
-    Panel1->setGeometry(0, 0, 200, 25);
-    BBB->setGeometry(0, 0, 73, 25);
     BBB->setAutoDefault(true);
+    BBB->setAccessibleName(QStringLiteral("NEXT"));
+    Memo1->setAccessibleName(QStringLiteral("Narration"));
     connect(BBB, &QPushButton::clicked, this, [this] { NBClick(); });
 
-    Memo1->setGeometry(0, 25, 200, 138 - 25);
     Memo1->setReadOnly(true);
     Memo1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -39,9 +36,25 @@ Tpopupform::Tpopupform(QWidget* parent)
     pal.setColor(QPalette::Base, Qt::black);
     pal.setColor(QPalette::Text, Qt::white);
     Memo1->setPalette(pal);
+    m_buttonPoints = BBB->font().pointSizeF();
+    setScale(1);
+}
+
+void Tpopupform::setScale(int scale)
+{
+    if (scale == m_scale)
+        return;
+    m_scale = scale;
+    setFixedSize(200 * scale, 138 * scale);
+    Panel1->setGeometry(0, 0, 200 * scale, 25 * scale);
+    BBB->setGeometry(0, 0, 73 * scale, 25 * scale);
+    Memo1->setGeometry(0, 25 * scale, 200 * scale, (138 - 25) * scale);
     QFont font = Memo1->font();
-    font.setPointSize(8);
+    font.setPointSize(8 * scale);
     Memo1->setFont(font);
+    QFont buttonFont = BBB->font();
+    buttonFont.setPointSizeF(m_buttonPoints * scale);
+    BBB->setFont(buttonFont);
 }
 
 void Tpopupform::setLines(const QStringList& lines)

@@ -20,6 +20,11 @@ public:
     void setLines(const QStringList& lines);
     const QStringList& lines() const { return m_lines; }
 
+    // Size, button and font grow with the frame, so the box covers the same
+    // part of the recorded screen at every scale.
+    void setScale(int scale);
+    int scale() const { return m_scale; }
+
     // NEXT: hide; the pointer moves on unless the frame store has run out.
     void NBClick();
     // The box is closed (title-bar button, the player's Close or closing the
@@ -40,6 +45,8 @@ protected:
 
 private:
     QStringList m_lines;
+    int m_scale = 0; // 0 until the first layout
+    qreal m_buttonPoints = 0; // NEXT's font size at scale 1
 };
 
 extern Tpopupform* popupform;

@@ -2,6 +2,7 @@
 
 #include "platform/DbfTable.h"
 #include "platform/HostPath.h"
+#include "store/Unit1.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -54,6 +55,14 @@ bool near(const QColor& a, const QColor& b)
 {
     return a.isValid() && b.isValid() && std::abs(a.red() - b.red()) < 24 && std::abs(a.green() - b.green()) < 24
         && std::abs(a.blue() - b.blue()) < 24;
+}
+
+void openStore(const QString& code)
+{
+    ProForm->Table1.close();
+    ProForm->Table1.setDatabaseName(QStringLiteral("master\\") + code + QLatin1Char('\\'));
+    ProForm->setWindowTitle(code);
+    ProForm->Table1.open();
 }
 
 } // namespace CourseBuilder

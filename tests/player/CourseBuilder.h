@@ -17,6 +17,9 @@ QColor frameColour(int store, int frame);
 // Makes the store of code with the given frame colours.
 void makeStore(const QString& code, const std::vector<QColor>& frames);
 
+// Opens the store of code in ProForm's table the way the loader does.
+void openStore(const QString& code);
+
 // The colour at the centre of a decoded frame.
 QColor centreColour(const QImage& frame);
 

@@ -17,17 +17,9 @@
 using CourseBuilder::centreColour;
 using CourseBuilder::frameColour;
 using CourseBuilder::near;
+using CourseBuilder::openStore;
 
 namespace {
-
-// Opens the store of code in ProForm's table the way the loader does.
-void openStore(const QString& code)
-{
-    ProForm->Table1.close();
-    ProForm->Table1.setDatabaseName(QStringLiteral("master\\") + code + QLatin1Char('\\'));
-    ProForm->setWindowTitle(code);
-    ProForm->Table1.open();
-}
 
 std::vector<QColor> colours(int store, int frames)
 {
@@ -220,4 +212,31 @@ TEST_F(PlaybackTest, MissingFrameStoreShowsTheEngineErrorAndNoPlayer)
     guarded([&] { PartLoader::load(part, *target); });
     EXPECT_TRUE(simu_form->isVisible());
     EXPECT_TRUE(near(shownColour(), frameColour(3, 0)));
+}
+
+// Run restarts the part on its first frame: the narration and the pointer
+// targets that follow belong to the frames they are recorded on.
+TEST_F(PlaybackTest, RunGoesBackToThePartsFirstFrameAndHidesTheArrow)
+{
+    simu_form->engine().setEventScript(script({mouseEvent(0, 300, 200), mouseEvent(1, 100, 40), mouseEvent(2, 500, 400)}));
+    simu_form->engine().setStepScript(step(1, 1, "215 177 181 131", {"Here."}, "ARR_R1R.BMP", "100", "100"));
+    CourseBuilder::makeStore("p9", colours(0, 3));
+    openStore("p9");
+    simu_form->showPlayer();
+    simu_form->save1Click();
+    tickUntilArrived();
+    simu_form->Timer2Timer();
+    ASSERT_EQ(ProForm->Table1.recNo(), 2);
+    ASSERT_TRUE(simu_form->Image2->isVisible());
+    popupform->NBClick();
+
+    simu_form->save1Click();
+    EXPECT_EQ(ProForm->Table1.recNo(), 1);
+    EXPECT_EQ(simu_form->engine().screen().frameRecord, 1);
+    EXPECT_TRUE(near(shownColour(), frameColour(0, 0)));
+    EXPECT_FALSE(simu_form->Image2->isVisible());
+    EXPECT_EQ(pointer.moves.back(), origin());
+    EXPECT_EQ(simu_form->engine().state().lineindex, 0);
+    EXPECT_TRUE(simu_form->Timer1->enabled());
+    EXPECT_FALSE(simu_form->Timer2->enabled());
 }

@@ -5,8 +5,14 @@
 #include "platform/AppError.h"
 #include "platform/DbfTable.h"
 #include "platform/HostPath.h"
+#include "player/BevelPanel.h"
+#include "player/LessonEndOverlay.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
 #include <QDir>
 
 // Going straight to an event or a step must land where playing there lands.
@@ -208,6 +214,129 @@ TEST_F(SeekTest, MissingStoreGivesTheEnginesErrorAndLeavesThePlaythrough)
     // And playing goes on from there.
     engine.goToEvent(1, 6);
     EXPECT_EQ(ProForm->Table1.recNo(), 7);
+}
+
+// Back, replay and the part keys on a real lesson of several parts.
+TEST_F(SeekTest, BackFromAChainedPartsFirstStepLandsOnTheLastStepBefore)
+{
+    playThrough(19);
+    PlaybackEngine& engine = simu_form->engine();
+    const std::vector<PlaybackEngine::StepPlace> steps = engine.steps();
+    int boundaries = 0;
+    for (std::size_t i = 1; i < steps.size(); ++i) {
+        if (steps[i].part == steps[i - 1].part)
+            continue;
+        ++boundaries;
+        engine.goToStep(int(i));
+        ASSERT_TRUE(engine.screen().box.visible);
+        engine.backStep();
+        EXPECT_EQ(engine.currentPartIndex(), steps[i - 1].part);
+        EXPECT_EQ(engine.currentEvent(), steps[i - 1].event);
+        EXPECT_TRUE(engine.screen().box.visible);
+        EXPECT_EQ(engine.currentStepIndex(), int(i) - 1);
+    }
+    EXPECT_GT(boundaries, 0);
+    // Once a box is read and closed, back shows it again.
+    engine.goToStep(3);
+    engine.next();
+    engine.backStep();
+    EXPECT_EQ(engine.currentStepIndex(), 3);
+    EXPECT_TRUE(engine.screen().box.visible);
+    // Nothing comes before the first step.
+    engine.goToStep(0);
+    engine.backStep();
+    EXPECT_EQ(engine.currentStepIndex(), 0);
+}
+
+TEST_F(SeekTest, ReplayGlidesIntoTheStepAgain)
+{
+    const std::vector<Snapshot> played = playThrough(19);
+    PlaybackEngine& engine = simu_form->engine();
+    const std::vector<PlaybackEngine::StepPlace> steps = engine.steps();
+    int replayed = 0;
+    for (std::size_t i = 0; i < steps.size(); i += 5) {
+        if (steps[i].event == 0)
+            continue;
+        engine.goToStep(int(i));
+        simu_form->showEngineState();
+        const Snapshot atStep = snapshot();
+        engine.replayStep();
+        simu_form->showEngineState();
+        EXPECT_EQ(engine.currentEvent(), steps[i].event - 1);
+        EXPECT_FALSE(engine.screen().box.visible);
+        EXPECT_TRUE(simu_form->Timer1->enabled());
+        tickUntilArrived();
+        simu_form->Timer2Timer();
+        EXPECT_EQ(snapshot(), atStep) << i;
+        ++replayed;
+    }
+    EXPECT_GT(replayed, 3);
+}
+
+TEST_F(SeekTest, PartKeysAndTheProgressLine)
+{
+    startLesson(19);
+    PlaybackEngine& engine = simu_form->engine();
+    const int parts = int(engine.queue().size());
+    ASSERT_GT(parts, 1);
+    const int steps = int(engine.steps().size());
+    EXPECT_EQ(engine.progressText(), QStringLiteral("Lesson 20 \u00b7 Part 1 of %1 \u00b7 Step 1 of %2").arg(parts).arg(steps));
+    auto key = [](int k) {
+        QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
+        QCoreApplication::sendEvent(simu_form->Panel1, &event);
+    };
+    key(Qt::Key_PageDown);
+    EXPECT_EQ(engine.currentPartIndex(), 1);
+    EXPECT_EQ(engine.currentEvent(), 0);
+    EXPECT_TRUE(simu_form->progressLine()->text().contains(QStringLiteral("Part 2 of %1").arg(parts)));
+    for (int i = 0; i < parts + 2; ++i)
+        key(Qt::Key_PageDown);
+    EXPECT_EQ(engine.currentPartIndex(), parts - 1);
+    engine.goToEvent(parts - 1, 4);
+    key(Qt::Key_Home);
+    EXPECT_EQ(engine.currentPartIndex(), parts - 1);
+    EXPECT_EQ(engine.currentEvent(), 0);
+    key(Qt::Key_PageUp);
+    EXPECT_EQ(engine.currentPartIndex(), parts - 2);
+    key(Qt::Key_P);
+    EXPECT_TRUE(simu_form->progressLine()->text().endsWith(QStringLiteral("\u00b7 Paused")));
+    EXPECT_FALSE(simu_form->Timer1->enabled());
+    key(Qt::Key_P);
+    EXPECT_FALSE(simu_form->progressLine()->text().contains(QStringLiteral("Paused")));
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
+}
+
+TEST_F(SeekTest, LessonEndOffersTheNextLessonOrTheWayBack)
+{
+    auto key = [](int k) {
+        QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
+        QCoreApplication::sendEvent(simu_form->Panel1, &event);
+    };
+    for (const bool next : {true, false}) {
+        const std::vector<Snapshot> played = playThrough(0);
+        ASSERT_TRUE(simu_form->lessonEnd()->isVisible());
+        EXPECT_TRUE(simu_form->lessonEnd()->nextLesson()->isEnabled());
+        EXPECT_TRUE(simu_form->windowTitle().startsWith(QStringLiteral("Lesson 1, part 1 of 1 - ")));
+        // Stopped on the last frame, as a lesson always ends.
+        EXPECT_FALSE(simu_form->Timer1->enabled());
+        EXPECT_FALSE(simu_form->Timer2->enabled());
+        key(next ? Qt::Key_Return : Qt::Key_Escape);
+        EXPECT_FALSE(simu_form->lessonEnd()->isVisible());
+        if (next) {
+            EXPECT_EQ(simu_form->engine().queue(), Catalogue::partCodes(1));
+            EXPECT_EQ(simu_form->engine().currentPartIndex(), 0);
+            EXPECT_TRUE(simu_form->isVisible());
+        } else {
+            EXPECT_FALSE(simu_form->isVisible());
+        }
+    }
+    // The last lesson has none after it.
+    playThrough(19);
+    ASSERT_TRUE(simu_form->lessonEnd()->isVisible());
+    EXPECT_FALSE(simu_form->lessonEnd()->nextLesson()->isEnabled());
+    key(Qt::Key_Return);
+    EXPECT_TRUE(simu_form->lessonEnd()->isVisible());
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
 }
 
 } // namespace
