@@ -318,12 +318,11 @@ std::vector<PlaybackEngine::StepPlace> PlaybackEngine::steps() const
         return m_steps;
     std::vector<StepPlace> places;
     for (int part = 0; part < m_queue.size(); ++part) {
-        const Catalogue::PartEntry* entry = Catalogue::findPart(m_queue.at(part));
-        if (entry == nullptr)
+        if (Catalogue::findPart(m_queue.at(part)) == nullptr)
             continue;
-        const QStringList events = ScriptLibrary::lines(entry->sheet, entry->eventList);
-        const int count = (int(events.size()) + 1) / 3;
-        const PartNarration& narration = narrationOf(entry->code, ScriptLibrary::lines(entry->sheet, entry->stepList));
+        const LibraryPart& library = libraryPart(m_queue.at(part));
+        const int count = (int(library.events.size()) + 1) / 3;
+        const PartNarration& narration = narrationOf(library.entry->code, library.steps);
         for (const auto& [event, record] : narration.byEvent) {
             if (record.shown && event < count)
                 places.push_back({part, event});
@@ -472,11 +471,23 @@ void carry(NarrationRecord& into, const NarrationRecord& pass, bool frameForm)
 
 } // namespace
 
+const PlaybackEngine::LibraryPart& PlaybackEngine::libraryPart(const QString& code) const
+{
+    auto found = m_library.find(code);
+    if (found != m_library.end())
+        return found->second;
+    const Catalogue::PartEntry* entry = Catalogue::findPart(code);
+    if (entry == nullptr)
+        throw AppError(QStringLiteral("Unknown part %1").arg(code));
+    LibraryPart part{entry, ScriptLibrary::lines(entry->sheet, entry->eventList),
+                     ScriptLibrary::lines(entry->sheet, entry->stepList)};
+    return m_library.emplace(code, std::move(part)).first->second;
+}
+
 void PlaybackEngine::loadForSeek(int partIndex)
 {
-    const Catalogue::PartEntry* entry = Catalogue::findPart(m_queue.at(partIndex));
-    if (entry == nullptr)
-        throw AppError(QStringLiteral("Unknown part %1").arg(m_queue.at(partIndex)));
+    const LibraryPart& library = libraryPart(m_queue.at(partIndex));
+    const Catalogue::PartEntry* entry = library.entry;
     // The one table moves to the other store only once that store has
     // opened; otherwise it goes back to where it was.
     const QString previousDirectory = m_table->databaseName();
@@ -495,8 +506,8 @@ void PlaybackEngine::loadForSeek(int partIndex)
         }
         throw;
     }
-    m_datlist = ScriptLibrary::lines(entry->sheet, entry->eventList);
-    m_lsnlist = ScriptLibrary::lines(entry->sheet, entry->stepList);
+    m_datlist = library.events;
+    m_lsnlist = library.steps;
     setCurrentPartCode(entry->code);
 }
 
@@ -514,11 +525,8 @@ void PlaybackEngine::goToEvent(int partIndex, int event)
             parts.push_back({code, {m_datlist, m_lsnlist}});
             continue;
         }
-        const Catalogue::PartEntry* entry = Catalogue::findPart(code);
-        if (entry == nullptr)
-            throw AppError(QStringLiteral("Unknown part %1").arg(code));
-        parts.push_back({code, {ScriptLibrary::lines(entry->sheet, entry->eventList),
-                                ScriptLibrary::lines(entry->sheet, entry->stepList)}});
+        const LibraryPart& library = libraryPart(code);
+        parts.push_back({code, {library.events, library.steps}});
     }
     const QStringList& datlist = parts.back().second.first;
     const QStringList& lsnlist = parts.back().second.second;

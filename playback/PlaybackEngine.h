@@ -1,5 +1,6 @@
 #pragma once
 
+#include "content/Catalogue.h"
 #include "playback/NarrationRecord.h"
 #include "playback/PlayerState.h"
 
@@ -194,6 +195,15 @@ private:
     bool m_paused = false;
     int m_speed = kNormalSpeed;
 
+    // A part's two scripts as the built-in library holds them, read once.
+    struct LibraryPart {
+        const Catalogue::PartEntry* entry = nullptr;
+        QStringList events;
+        QStringList steps;
+    };
+    const LibraryPart& libraryPart(const QString& code) const;
+
+    mutable std::map<QString, LibraryPart> m_library;
     mutable std::map<QString, PartNarration> m_narrationCache;
     mutable QStringList m_stepsQueue; // the queue m_steps was listed for
     mutable std::vector<StepPlace> m_steps;
