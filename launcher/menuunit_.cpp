@@ -175,7 +175,7 @@ TMainf::TMainf(QWidget* parent)
     });
     connect(ListBox2, &QListWidget::doubleClicked, this, [this] { guarded([&] { ListBox2DblClick(); }); });
     // The keyboard plays the selected lesson as the double click does.
-    for (const QKeySequence key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)}) {
+    for (const QKeySequence& key : {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter), QKeySequence(Qt::Key_Space)}) {
         auto* play = new QShortcut(key, ListBox2, nullptr, nullptr, Qt::WidgetShortcut);
         connect(play, &QShortcut::activated, this, [this] { guarded([&] { ListBox2DblClick(); }); });
     }
