@@ -3,6 +3,8 @@
 #include "content/Catalogue.h"
 
 #include <QFile>
+#include <QHash>
+#include <QMutex>
 #include <QRegularExpression>
 
 namespace ScriptLibrary {
@@ -49,10 +51,21 @@ QStringList lines(const QString& sheet, const QString& list)
 {
     if (!plainName(sheet) || !plainName(list))
         return {};
-    QFile file(resourcePath(sheet, list));
+    // The lists are built into the program and never change while it runs,
+    // so each is split once: starting a lesson, listing its steps and going
+    // to a step all ask for the same lists, and the split lines share their
+    // data with every copy handed out.
+    static QMutex mutex;
+    static QHash<QString, QStringList> split;
+    const QString path = resourcePath(sheet, list);
+    const QMutexLocker lock(&mutex);
+    const auto found = split.constFind(path);
+    if (found != split.constEnd())
+        return *found;
+    QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return {};
-    return splitLines(file.readAll());
+    return *split.insert(path, splitLines(file.readAll()));
 }
 
 QStringList sheets()
