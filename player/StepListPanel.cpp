@@ -3,10 +3,12 @@
 #include "playback/PlaybackEngine.h"
 #include "playback/StepListPlacement.h"
 
-#include <QHeaderView>
+#include <QAccessibleWidget>
 #include <QLabel>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+#include <cstdlib>
 
 namespace {
 
@@ -14,6 +16,15 @@ constexpr int kPartRole = Qt::UserRole;
 constexpr int kStepRole = Qt::UserRole + 1; // -1 on a part's row
 
 const QString kMark = QStringLiteral("\u25b6 ");
+constexpr int kPageRows = 10;
+
+// A screen reader announces the list as a panel, not as a plain frame's border.
+QAccessibleInterface* accessiblePanel(const QString& className, QObject* object)
+{
+    if (className != QLatin1String("StepListPanel") || !object->isWidgetType())
+        return nullptr;
+    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Pane);
+}
 
 } // namespace
 
@@ -23,6 +34,8 @@ StepListPanel::StepListPanel(PlaybackEngine& engine, QWidget* panel)
     , m_title(new QLabel(QStringLiteral("<b>Steps</b> &nbsp; Up, Down, Enter: go there &middot; S, Escape: close"), this))
     , m_tree(new QTreeWidget(this))
 {
+    static const bool accessibleAsPanel = (QAccessible::installFactory(accessiblePanel), true);
+    Q_UNUSED(accessibleAsPanel);
     setFrameShape(QFrame::Box);
     setLineWidth(2);
     setAutoFillBackground(true);
@@ -162,31 +175,55 @@ QTreeWidgetItem* StepListPanel::itemOf(int stepIndex) const
 void StepListPanel::moveSelection(int by)
 {
     QTreeWidgetItem* item = m_tree->currentItem();
-    QTreeWidgetItem* next = item == nullptr ? m_tree->topLevelItem(0)
-        : by < 0                            ? m_tree->itemAbove(item)
-                                            : m_tree->itemBelow(item);
-    if (next == nullptr)
+    if (item == nullptr)
+        item = m_tree->topLevelItem(0);
+    for (int moved = 0; item != nullptr && moved < std::abs(by); ++moved) {
+        QTreeWidgetItem* next = by < 0 ? m_tree->itemAbove(item) : m_tree->itemBelow(item);
+        if (next == nullptr)
+            break;
+        item = next;
+    }
+    if (item == nullptr)
         return;
-    m_tree->setCurrentItem(next);
-    m_tree->scrollToItem(next);
+    m_tree->setCurrentItem(item);
+    m_tree->scrollToItem(item);
 }
 
 bool StepListPanel::listKey(int key, bool typedIntoList)
 {
     if (!isVisible())
         return false;
+    // Typed into the list, or with the list over the frame, the keys that
+    // move through a list are the list's: playback must not move under it.
+    const bool listsOwn = typedIntoList || !m_docked;
+    const int everyRow = 1 << 16;
     switch (key) {
     case Qt::Key_Up:
     case Qt::Key_Down:
+        // Not the player's keys, so the list takes them wherever the focus is.
         moveSelection(key == Qt::Key_Up ? -1 : 1);
         m_tree->setFocus();
         return true;
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+        if (listsOwn)
+            moveSelection(key == Qt::Key_PageUp ? -kPageRows : kPageRows);
+        return listsOwn;
+    case Qt::Key_Home:
+    case Qt::Key_End:
+        if (listsOwn)
+            moveSelection(key == Qt::Key_Home ? -everyRow : everyRow);
+        return listsOwn;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (!typedIntoList && m_docked)
-            return false; // NEXT, for the narration box beside the list
-        choose(m_tree->currentItem());
-        return true;
+        // Beside the frame, Enter elsewhere stays NEXT for the narration box.
+        if (listsOwn)
+            choose(m_tree->currentItem());
+        return listsOwn;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Space:
+        return listsOwn; // nothing to do in an always-open list, and not playback's
     default:
         return false;
     }

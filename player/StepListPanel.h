@@ -40,9 +40,10 @@ public:
     // moved it elsewhere.
     void sync();
 
-    // Up and Down move the selection wherever the focus is; Enter chooses
-    // the selected row when it was typed into the list, or whenever the
-    // list covers the frame. Returns whether the key was the list's.
+    // Up and Down move the selection wherever the focus is. Typed into the
+    // list, or whenever the list covers the frame, Enter chooses the
+    // selected row, Page Up/Down and Home/End move, and Left, Right and
+    // Space do nothing. Returns whether the key was the list's.
     bool listKey(int key, bool typedIntoList);
     void choose(const QTreeWidgetItem* item);
 
