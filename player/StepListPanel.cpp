@@ -31,7 +31,7 @@ QAccessibleInterface* accessiblePanel(const QString& className, QObject* object)
 StepListPanel::StepListPanel(PlaybackEngine& engine, QWidget* panel)
     : QFrame(panel)
     , m_engine(engine)
-    , m_title(new QLabel(QStringLiteral("<b>Steps</b> &nbsp; Up, Down, Enter: go there &middot; S, Escape: close"), this))
+    , m_title(new QLabel(QStringLiteral("<b>Steps</b> &nbsp; Enter: go there &middot; Escape: close"), this))
     , m_tree(new QTreeWidget(this))
 {
     static const bool accessibleAsPanel = (QAccessible::installFactory(accessiblePanel), true);
@@ -49,6 +49,7 @@ StepListPanel::StepListPanel(PlaybackEngine& engine, QWidget* panel)
     m_tree->setRootIsDecorated(false);
     m_tree->setItemsExpandable(false);
     m_tree->setUniformRowHeights(true);
+    // A narrow list cuts a row at its end; its tooltip has it whole.
     m_tree->setTextElideMode(Qt::ElideRight);
     m_tree->setAccessibleName(QStringLiteral("Steps"));
     m_tree->setAccessibleDescription(QStringLiteral("Enter goes to the chosen step"));
@@ -66,6 +67,15 @@ void StepListPanel::openList(const QRect& frame)
     show();
     refit(frame);
     raise();
+    takeKeys();
+}
+
+void StepListPanel::takeKeys()
+{
+    // The narration box may hold the keyboard: the list takes it back, so
+    // that Enter after Up or Down chooses rather than presses NEXT.
+    if (!isActiveWindow())
+        activateWindow();
     m_tree->setFocus();
 }
 
@@ -107,10 +117,8 @@ void StepListPanel::sync()
         return;
     markRows();
     QTreeWidgetItem* now = itemOf(m_model.currentStep());
-    if (following && now != nullptr) {
-        m_tree->setCurrentItem(now);
-        m_tree->scrollToItem(now);
-    }
+    if (following && now != nullptr)
+        select(now);
 }
 
 void StepListPanel::rebuild()
@@ -136,10 +144,8 @@ void StepListPanel::rebuild()
     QTreeWidgetItem* current = itemOf(m_model.currentStep());
     if (current == nullptr)
         current = m_tree->topLevelItem(0);
-    if (current != nullptr) {
-        m_tree->setCurrentItem(current);
-        m_tree->scrollToItem(current);
-    }
+    if (current != nullptr)
+        select(current);
 }
 
 void StepListPanel::markRows()
@@ -183,9 +189,17 @@ void StepListPanel::moveSelection(int by)
             break;
         item = next;
     }
-    if (item == nullptr)
-        return;
+    if (item != nullptr)
+        select(item);
+}
+
+void StepListPanel::select(QTreeWidgetItem* item)
+{
     m_tree->setCurrentItem(item);
+    // The part's title in view too where it fits, so the step is read
+    // with its part.
+    if (item->parent() != nullptr)
+        m_tree->scrollToItem(item->parent());
     m_tree->scrollToItem(item);
 }
 
@@ -202,7 +216,7 @@ bool StepListPanel::listKey(int key, bool typedIntoList)
     case Qt::Key_Down:
         // Not the player's keys, so the list takes them wherever the focus is.
         moveSelection(key == Qt::Key_Up ? -1 : 1);
-        m_tree->setFocus();
+        takeKeys();
         return true;
     case Qt::Key_PageUp:
     case Qt::Key_PageDown:

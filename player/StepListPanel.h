@@ -54,6 +54,8 @@ private:
     void rebuild();
     void markRows();
     void moveSelection(int by);
+    void takeKeys();
+    void select(QTreeWidgetItem* item);
     QTreeWidgetItem* itemOf(int stepIndex) const;
 
     PlaybackEngine& m_engine;
