@@ -32,6 +32,33 @@ std::vector<int> stepEvents(const QStringList& lsnlist)
     return events;
 }
 
+// The topic of each event's first step: the quoted text of the "%Topic"
+// line that follows its "%Screen =  N" line. Read leniently, as the pass
+// reads the rest: a step without a readable topic simply has none.
+std::map<int, QString> stepTopics(const QStringList& lsnlist)
+{
+    const QString topicPrefix = QStringLiteral("%Topic ");
+    std::map<int, QString> topics;
+    std::optional<int> screen;
+    for (const QString& line : lsnlist) {
+        if (line.startsWith(kScreenPrefix)) {
+            bool ok = false;
+            const QString digits = line.mid(kScreenPrefix.size());
+            const int n = digits.toInt(&ok);
+            screen = ok && n >= 0 && QString::number(n) == digits ? std::optional<int>(n) : std::nullopt;
+            continue;
+        }
+        if (!screen || !line.startsWith(topicPrefix))
+            continue;
+        const int open = line.indexOf(QLatin1Char('\''), topicPrefix.size());
+        const int close = line.lastIndexOf(QLatin1Char('\''));
+        if (open >= 0 && close > open)
+            topics.emplace(*screen, line.mid(open + 1, close - open - 1).trimmed());
+        screen.reset();
+    }
+    return topics;
+}
+
 // A recorded pass moved to the screen through the mapping.
 NarrationRecord onScreen(NarrationRecord r, const ScreenMapping& m)
 {
@@ -303,6 +330,7 @@ const PlaybackEngine::PartNarration& PlaybackEngine::narrationOf(const QString& 
         }
         narration.byEvent[event] = record;
     }
+    narration.topics = stepTopics(lsnlist);
     return m_narrationCache.emplace(key, std::move(narration)).first->second;
 }
 
@@ -324,8 +352,10 @@ std::vector<PlaybackEngine::StepPlace> PlaybackEngine::steps() const
         const int count = (int(library.events.size()) + 1) / 3;
         const PartNarration& narration = narrationOf(library.entry->code, library.steps);
         for (const auto& [event, record] : narration.byEvent) {
-            if (record.shown && event < count)
-                places.push_back({part, event});
+            if (!record.shown || event >= count)
+                continue;
+            const auto topic = narration.topics.find(event);
+            places.push_back({part, event, topic != narration.topics.end() ? topic->second : QString(), record.lines});
         }
     }
     m_stepsQueue = m_queue;

@@ -64,10 +64,12 @@ public:
         QString status;           // the hidden status label's text
     };
 
-    // A narration step of the lesson: where it shows.
+    // A narration step of the lesson: where it shows and what it is about.
     struct StepPlace {
         int part = 0;  // index in the queue
         int event = 0;
+        QString topic;    // the step's "%Topic" text; empty when it has none
+        QStringList text; // the box's lines as the step shows them
     };
 
     static constexpr int kNarrationPause = 109;
@@ -164,6 +166,7 @@ private:
         // Frame-form passes of the events that have a step, by event number.
         std::map<int, NarrationRecord> byEvent;
         std::map<int, QString> failures; // the pass's error at that event
+        std::map<int, QString> topics;   // the topic of the event's first step
     };
 
     const QString& lineAt(int index) const;

@@ -13,8 +13,9 @@ const char* const kKeys[][2] = {
     {"Home", "This part from its start"},
     {"+, -", "Faster or slower (0.5x to 2x)"},
     {"Z", "Fitted or actual size"},
+    {"S", "The lesson's steps: Up, Down, Enter goes to one"},
     {"F1, ?", "These keys"},
-    {"Escape", "Close this list"},
+    {"Escape", "Close this list or the step list"},
 };
 
 } // namespace

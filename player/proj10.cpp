@@ -13,6 +13,7 @@
 #include "player/LessonEndOverlay.h"
 #include "player/PlayerPartTarget.h"
 #include "player/PlayerTimer.h"
+#include "player/StepListPanel.h"
 #include "player/showm.h"
 #include "store/Unit1.h"
 
@@ -118,6 +119,8 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     m_lessonEnd = new LessonEndOverlay(Panel1);
     m_lessonEnd->onNextLesson = [this] { guarded([&] { startNextLesson(); }); };
     m_lessonEnd->onBackToLessons = [this] { Close1Click(); };
+    m_stepList = new StepListPanel(m_engine, Panel1);
+    m_stepList->runStep = [this](const std::function<void()>& step) { engineStep(step); };
 
     Timer1 = new PlayerTimer(PlaybackEngine::kPointerIntervalMs, this);
     Timer2 = new PlayerTimer(PlaybackEngine::kFrameIntervalMs, this);
@@ -193,6 +196,8 @@ void Tsimu_form::showEngineState()
         setAccessibleDescription(progress);
     }
     syncLessonEnd();
+    if (m_stepList->isVisible())
+        m_stepList->sync();
     syncArrow();
     if (popupform == nullptr)
         return;
@@ -203,8 +208,8 @@ void Tsimu_form::showEngineState()
     const QPoint place(box.left.value_or(popupform->x()), box.top.value_or(popupform->y()));
     if (place != popupform->pos())
         popupform->move(place);
-    // The key list, while open, has the box step aside.
-    if (!box.visible || m_keyHelp->isVisible()) {
+    // The key list, or the step list over the frame, has the box step aside.
+    if (!box.visible || m_keyHelp->isVisible() || m_stepList->coversFrame()) {
         popupform->hide();
         return;
     }
@@ -269,6 +274,7 @@ void Tsimu_form::FormClose()
     guarded([&] {
         m_keyHelp->hide();
         m_lessonEnd->hide();
+        m_stepList->closeList();
         m_pausedForHelp = false;
         m_engine.setPaused(false);
         if (popupform != nullptr)
@@ -374,6 +380,7 @@ void Tsimu_form::refitScale()
 {
     m_fitted = !m_fitted;
     applyScale(frameScale(), true);
+    m_stepList->refit(m_engine.state().mapping().frameOnPanel());
 }
 
 void Tsimu_form::openKeyHelp()
@@ -384,6 +391,29 @@ void Tsimu_form::openKeyHelp()
     m_engine.setPaused(true);
     m_keyHelp->showCentred(m_engine.state().scale);
     showEngineState();
+}
+
+void Tsimu_form::toggleStepList()
+{
+    if (m_stepList->isVisible())
+        m_stepList->closeList();
+    else
+        m_stepList->openList(m_engine.state().mapping().frameOnPanel());
+}
+
+void Tsimu_form::closeTopOverlay()
+{
+    // The overlay raised last is the one on top.
+    const QObjectList& children = Panel1->children();
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        if (*it == m_keyHelp && m_keyHelp->isVisible())
+            return closeKeyHelp();
+        if (*it == m_stepList && m_stepList->isVisible())
+            return engineStep([&] { m_stepList->closeList(); });
+        // At the lesson's end, Escape goes back to the lessons as "Close" does.
+        if (*it == m_lessonEnd && m_lessonEnd->isVisible())
+            return Close1Click();
+    }
 }
 
 void Tsimu_form::closeKeyHelp()
@@ -446,6 +476,12 @@ bool Tsimu_form::eventFilter(QObject* watched, QEvent* event)
     const auto* key = static_cast<QKeyEvent*>(event);
     if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
+    // The step list's own keys are its own while it is open, the key list
+    // above it excepted.
+    const auto* target = static_cast<QWidget*>(watched);
+    if (!m_keyHelp->isVisible()
+        && m_stepList->listKey(key->key(), target == m_stepList || m_stepList->isAncestorOf(target)))
+        return true;
     return playerKey(key->key(), key->text());
 }
 
@@ -455,6 +491,11 @@ bool Tsimu_form::playerKey(int key, const QString& text)
     const bool boxUp = m_engine.screen().box.visible;
     if (m_keyHelp->isVisible() && key != Qt::Key_Escape && key != Qt::Key_F1 && text != QLatin1String("?"))
         return true; // the list is read first; it hides the keys it lists
+    // Over the frame the step list holds playback: the keys that would move
+    // it wait until the list closes.
+    if (m_stepList->coversFrame() && key != Qt::Key_S && key != Qt::Key_Escape && key != Qt::Key_F1
+        && text != QLatin1String("?"))
+        return true;
     switch (key) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
@@ -509,13 +550,12 @@ bool Tsimu_form::playerKey(int key, const QString& text)
         else
             openKeyHelp();
         break;
+    case Qt::Key_S:
+        engineStep([&] { toggleStepList(); });
+        break;
     case Qt::Key_Escape:
         // The top overlay closes; playback itself is never left waiting.
-        // At the lesson's end, Escape goes back to the lessons as "Close" does.
-        if (m_keyHelp->isVisible())
-            closeKeyHelp();
-        else if (m_lessonEnd->isVisible())
-            Close1Click();
+        closeTopOverlay();
         break;
     default:
         handled = false;

@@ -18,6 +18,7 @@ class PlayerTimer;
 class QAction;
 class QDialog;
 class QLabel;
+class StepListPanel;
 
 // The full-screen player: the view of the playback engine. Its handlers do
 // their steps by calling the engine and then show what the engine says is
@@ -95,6 +96,7 @@ public:
     QLabel* progressLine() const { return m_progress; }
     KeyHelpOverlay* keyHelp() const { return m_keyHelp; }
     LessonEndOverlay* lessonEnd() const { return m_lessonEnd; }
+    StepListPanel* stepList() const { return m_stepList; }
     // The launcher plays lesson index 0..19 for "Next lesson".
     void setLessonStarter(std::function<void(int lessonIndex)> starter) { m_lessonStarter = std::move(starter); }
 
@@ -118,6 +120,8 @@ private:
     void startNextLesson();
     int lessonIndex() const;
     void closeKeyHelp();
+    void toggleStepList();
+    void closeTopOverlay();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
 
     // What the engine asks of its view.
@@ -133,6 +137,7 @@ private:
     QLabel* m_progress = nullptr;
     KeyHelpOverlay* m_keyHelp = nullptr;
     LessonEndOverlay* m_lessonEnd = nullptr;
+    StepListPanel* m_stepList = nullptr;
     std::function<void(int)> m_lessonStarter;
     QString m_baseTitle;
     bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes

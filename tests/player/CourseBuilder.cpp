@@ -44,6 +44,28 @@ void makeStore(const QString& code, const std::vector<QColor>& frames)
     table.close();
 }
 
+void makeSmallStore(const QString& code, int records)
+{
+    const QString dir = QStringLiteral("master\\") + code + QLatin1Char('\\');
+    QDir().mkpath(HostPath::toHost(dir));
+    DbfTable::create(HostPath::toHost(dir + QStringLiteral("simu.dbf")), DbfTable::frameStoreFields());
+    QImage img(16, 12, QImage::Format_RGB32);
+    img.fill(Qt::darkCyan);
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    img.save(&buffer, "JPG", 90);
+    DbfTable table;
+    table.setDatabaseName(dir);
+    table.setTableName(QStringLiteral("simu.dbf"));
+    table.open();
+    for (int i = 0; i < records; ++i) {
+        table.insert();
+        table.setFieldBytes("GR", jpeg);
+        table.post();
+    }
+}
+
 QColor centreColour(const QImage& frame)
 {
     if (frame.isNull())

@@ -17,6 +17,10 @@ QColor frameColour(int store, int frame);
 // Makes the store of code with the given frame colours.
 void makeStore(const QString& code, const std::vector<QColor>& frames);
 
+// A store of tiny frames, one per record, for tests that compare where
+// playback is rather than what the frame shows.
+void makeSmallStore(const QString& code, int records);
+
 // Opens the store of code in ProForm's table the way the loader does.
 void openStore(const QString& code);
 

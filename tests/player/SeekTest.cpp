@@ -1,3 +1,4 @@
+#include "CourseBuilder.h"
 #include "PlayerFixture.h"
 
 #include "content/Catalogue.h"
@@ -8,7 +9,6 @@
 #include "player/BevelPanel.h"
 #include "player/LessonEndOverlay.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
@@ -84,29 +84,6 @@ Snapshot snapshot()
     return r;
 }
 
-// A store with one small frame per event: what is compared is the record.
-void makeSmallStore(const QString& code, int records)
-{
-    const QString dir = QStringLiteral("master\\") + code + QLatin1Char('\\');
-    QDir().mkpath(HostPath::toHost(dir));
-    DbfTable::create(HostPath::toHost(dir + QStringLiteral("simu.dbf")), DbfTable::frameStoreFields());
-    QImage img(16, 12, QImage::Format_RGB32);
-    img.fill(Qt::darkCyan);
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    img.save(&buffer, "JPG", 90);
-    DbfTable table;
-    table.setDatabaseName(dir);
-    table.setTableName(QStringLiteral("simu.dbf"));
-    table.open();
-    for (int i = 0; i < records; ++i) {
-        table.insert();
-        table.setFieldBytes("GR", jpeg);
-        table.post();
-    }
-}
-
 class SeekTest : public PlayerWindows {
 protected:
     void SetUp() override
@@ -114,7 +91,7 @@ protected:
         PlayerWindows::SetUp();
         for (const Catalogue::PartEntry& part : Catalogue::parts()) {
             const int events = (int(ScriptLibrary::lines(part.sheet, part.eventList).size()) + 1) / 3;
-            makeSmallStore(part.code, events);
+            CourseBuilder::makeSmallStore(part.code, events);
         }
     }
 
