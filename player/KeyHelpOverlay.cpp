@@ -13,6 +13,7 @@ const char* const kKeys[][2] = {
     {"Home", "This part from its start"},
     {"+, -", "Faster or slower (0.5x to 2x)"},
     {"Z", "Fitted or actual size"},
+    {"T", "Read the narration aloud, or no longer"},
     {"F1, ?", "These keys"},
     {"Escape", "Close this list"},
 };

@@ -13,6 +13,7 @@ class BevelPanel;
 class ImageBox;
 class KeyHelpOverlay;
 class LessonEndOverlay;
+class NarrationReader;
 class PlayerPartTarget;
 class PlayerTimer;
 class QAction;
@@ -68,6 +69,7 @@ public:
     QAction* Close1 = nullptr;
     QAction* Minimiz1 = nullptr;
     QAction* me1 = nullptr;
+    QAction* readAloud = nullptr; // "T": read each narration box aloud
     BevelPanel* Panel1 = nullptr;
     ImageBox* Image1 = nullptr; // the frame
     ImageBox* Image2 = nullptr; // the arrow
@@ -95,6 +97,7 @@ public:
     QLabel* progressLine() const { return m_progress; }
     KeyHelpOverlay* keyHelp() const { return m_keyHelp; }
     LessonEndOverlay* lessonEnd() const { return m_lessonEnd; }
+    const NarrationReader& narrationReader() const { return *m_reader; }
     // The launcher plays lesson index 0..19 for "Next lesson".
     void setLessonStarter(std::function<void(int lessonIndex)> starter) { m_lessonStarter = std::move(starter); }
 
@@ -119,6 +122,10 @@ private:
     int lessonIndex() const;
     void closeKeyHelp();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
+    void showProgress();
+    void setReadAloud(bool on);
+    void toggleReadAloud();
+    void syncReadAloudEntry();
 
     // What the engine asks of its view.
     void showFrame(const TableField& gr) override;
@@ -134,6 +141,10 @@ private:
     KeyHelpOverlay* m_keyHelp = nullptr;
     LessonEndOverlay* m_lessonEnd = nullptr;
     std::function<void(int)> m_lessonStarter;
+    std::unique_ptr<NarrationReader> m_reader;
+    // A note shown in place of the progress line until the line changes.
+    QString m_note;
+    QString m_notedOver;
     QString m_baseTitle;
     bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
     bool m_fitted = true;
