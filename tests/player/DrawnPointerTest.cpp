@@ -5,6 +5,13 @@
 #include "player/ArrowPictures.h"
 #include "player/ImageBox.h"
 
+#include <QDir>
+#include <QGuiApplication>
+#include <QListWidget>
+#include <QProcess>
+#include <QThread>
+#include <QWindow>
+
 #include <optional>
 #include <vector>
 
@@ -123,6 +130,65 @@ TEST_F(DrawnPointerTest, GoesWithThePlayer)
     // Hidden itself, not only with its window: the next lesson starts
     // without a pointer left standing at this one's last click.
     EXPECT_TRUE(simu_form->pointerImage()->isHidden());
+}
+
+// Run under a Wayland compositor (QT_QPA_PLATFORM=wayland): the platform
+// itself says the pointer cannot be moved, and lesson 1 of the demo course,
+// started as a double click starts it, plays to its first box with the
+// pointer drawn. With LW_SHOT_DIR set, the compositor's screen is saved
+// there once the windows are up (weston-screenshooter, Weston's --debug).
+TEST_F(DrawnPointerTest, OnWaylandTheLessonPlaysWithItsOwnPointer)
+{
+    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland")))
+        GTEST_SKIP() << "needs a Wayland session";
+    const QString courseDir = QStringLiteral(LW_BINARY_DIR "/course");
+    if (!QFile::exists(courseDir + QStringLiteral("/1.dbf")))
+        GTEST_SKIP() << "the demo course is not built";
+    EXPECT_FALSE(PointerControl::canMove());
+    windows.reset();
+    ASSERT_TRUE(QDir::setCurrent(courseDir));
+    windows.emplace();
+    Mainf->ListBox2->setCurrentRow(0);
+    Mainf->ListBox2DblClick();
+    // To the third box, so the pointer has glided across the frame.
+    for (int box = 1; box <= 3; ++box) {
+        if (box > 1)
+            popupform->NBClick();
+        for (int i = 0; i < 2000 && !popupform->isVisible(); ++i) {
+            if (simu_form->Timer1->enabled())
+                simu_form->Timer1Timer();
+            else if (simu_form->Timer2->enabled())
+                simu_form->Timer2Timer();
+            else
+                break;
+        }
+        ASSERT_TRUE(popupform->isVisible()) << box << errors.messages.join('|').toStdString();
+        const ImageBox* drawn = simu_form->pointerImage();
+        ASSERT_FALSE(drawn->isHidden()) << box;
+        const QPoint onFrame = drawn->pos() - simu_form->Image1->pos() - simu_form->Image1->pictureOffset();
+        EXPECT_EQ(onFrame, simu_form->engine().screen().pointer - origin()) << box;
+    }
+    EXPECT_TRUE(pointer.moves.empty());
+
+    const QString shots = qEnvironmentVariable("LW_SHOT_DIR");
+    if (shots.isEmpty())
+        return;
+    // Only for the picture: the compositor shows what the windows have
+    // committed, which takes a few turns of the event loop.
+    for (int i = 0; i < 100 && !(simu_form->windowHandle()->isExposed() && popupform->windowHandle()->isExposed()); ++i)
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    for (int i = 0; i < 20; ++i) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        QThread::msleep(20);
+    }
+    QProcess shooter;
+    shooter.setWorkingDirectory(shots);
+    shooter.start(QStringLiteral("weston-screenshooter"), {});
+    EXPECT_TRUE(shooter.waitForFinished(10000));
+    const QPoint onFrame = simu_form->engine().screen().pointer - origin();
+    std::printf("pointer at %d,%d on the frame (scale %d); box at %d,%d; arrow %s at %d,%d\n", onFrame.x(),
+                onFrame.y(), simu_form->engine().state().scale, popupform->x(), popupform->y(),
+                simu_form->Image2->isVisible() ? "shown" : "hidden", simu_form->Image2->x(), simu_form->Image2->y());
 }
 
 } // namespace
