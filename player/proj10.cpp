@@ -202,12 +202,17 @@ void Tsimu_form::showEngineState()
                    m_engine.paused());
     if (popupform == nullptr)
         return;
+    holdBoxInside(!PointerControl::canMove());
     // Most frame steps read no step and leave an empty box empty.
     if (box.lines != popupform->lines())
         popupform->setLines(box.lines);
-    const QPoint place(box.left.value_or(popupform->x()), box.top.value_or(popupform->y()));
-    if (place != popupform->pos())
-        popupform->move(place);
+    // The engine places the box on the screen; held inside, it stands on the
+    // panel, which starts below the menu bar as the pointer's picture does.
+    const QPoint shift = popupform->isWindow() ? QPoint() : QPoint(0, m_engine.state().menuoffset);
+    const QPoint current = popupform->pos() + shift;
+    const QPoint place(box.left.value_or(current.x()), box.top.value_or(current.y()));
+    if (place != current)
+        popupform->move(place - shift);
     // The key list, while open, has the box step aside.
     if (!box.visible || m_keyHelp->isVisible()) {
         popupform->hide();
@@ -219,6 +224,29 @@ void Tsimu_form::showEngineState()
     popupform->show();
     popupform->raise();
     popupform->activateWindow();
+    // The system pointer stands above every window; so does the drawn one.
+    if (!popupform->isWindow())
+        m_pointerImage->raise();
+}
+
+void Tsimu_form::holdBoxInside(bool inside)
+{
+    // Where the pointer cannot be moved (Wayland), windows cannot be placed
+    // either: a box of its own would stand wherever the desktop put it, often
+    // over the place its pointer and arrow show. It goes on the panel then.
+    if (inside != popupform->isWindow())
+        return;
+    const bool visible = popupform->isVisible();
+    if (inside) {
+        m_boxWindowFlags = popupform->windowFlags();
+        popupform->setParent(Panel1, Qt::Widget);
+    } else {
+        popupform->setParent(nullptr, m_boxWindowFlags);
+    }
+    // A window paints its ground; on the panel the frame would show through
+    // beside NEXT.
+    popupform->setAutoFillBackground(inside);
+    popupform->setVisible(visible);
 }
 
 void Tsimu_form::showProgress()

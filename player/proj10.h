@@ -114,6 +114,7 @@ private:
     template <typename Step>
     void engineStep(Step&& step);
     void syncArrow();
+    void holdBoxInside(bool inside);
     void applyScale(int scale, bool remap);
     void refitScale();
     void openKeyHelp();
@@ -145,6 +146,7 @@ private:
     // A note shown in place of the progress line until the line changes.
     QString m_note;
     QString m_notedOver;
+    Qt::WindowFlags m_boxWindowFlags; // the box's own, while it is held inside
     QString m_baseTitle;
     bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
     bool m_fitted = true;

@@ -3,15 +3,19 @@
 
 #include "platform/PointerControl.h"
 #include "player/ArrowPictures.h"
+#include "player/BevelPanel.h"
 #include "player/ImageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
+#include <QKeyEvent>
 #include <QGuiApplication>
 #include <QListWidget>
 #include <QProcess>
 #include <QThread>
 #include <QWindow>
 
+#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -132,6 +136,47 @@ TEST_F(DrawnPointerTest, GoesWithThePlayer)
     EXPECT_TRUE(simu_form->pointerImage()->isHidden());
 }
 
+// Where the pointer cannot be moved, windows cannot be placed either: the
+// narration box stands on the player's panel, at its recorded place on the
+// frame, under the drawn pointer, and NEXT still reaches it. Where they can,
+// it is a window of its own again.
+TEST_F(DrawnPointerTest, TheBoxIsHeldInsideWhereWindowsCannotBePlaced)
+{
+    for (int scale : {1, 2}) {
+        for (bool can : {false, true}) {
+            const CanMove canMove(can);
+            windows.reset();
+            windows.emplace();
+            simu_form->engine().setEventScript(script({mouseEvent(0, 300, 200), mouseEvent(1, 100, 40)}));
+            simu_form->engine().setStepScript(step(1, 0, "215 177 181 131", {"Welcome."}));
+            CourseBuilder::openStore("p9");
+            simu_form->showPlayer();
+            if (scale == 2)
+                simu_form->resize(1920, 1080);
+            simu_form->save1Click();
+            ASSERT_TRUE(popupform->isVisible()) << scale << can;
+            const QPoint recorded = QPoint(215, 177) * scale;
+            if (can) {
+                EXPECT_TRUE(popupform->isWindow()) << scale;
+                EXPECT_EQ(popupform->pos(), origin() + recorded) << scale;
+            } else {
+                ASSERT_FALSE(popupform->isWindow()) << scale;
+                EXPECT_EQ(popupform->parentWidget(), simu_form->Panel1);
+                EXPECT_EQ(popupform->pos() - simu_form->Image1->pos() - simu_form->Image1->pictureOffset(), recorded)
+                    << scale;
+                // Stacked under the drawn pointer, as under the system one.
+                const QObjectList& stack = simu_form->Panel1->children();
+                EXPECT_GT(stack.indexOf(simu_form->pointerImage()), stack.indexOf(popupform)) << scale;
+            }
+            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+            QCoreApplication::sendEvent(simu_form->Panel1, &enter);
+            EXPECT_FALSE(popupform->isVisible()) << scale << can;
+            EXPECT_TRUE(simu_form->Timer1->enabled()) << scale << can;
+        }
+    }
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
+}
+
 // Run under a Wayland compositor (QT_QPA_PLATFORM=wayland): the platform
 // itself says the pointer cannot be moved, and lesson 1 of the demo course,
 // started as a double click starts it, plays to its first box with the
@@ -175,7 +220,7 @@ TEST_F(DrawnPointerTest, OnWaylandTheLessonPlaysWithItsOwnPointer)
         return;
     // Only for the picture: the compositor shows what the windows have
     // committed, which takes a few turns of the event loop.
-    for (int i = 0; i < 100 && !(simu_form->windowHandle()->isExposed() && popupform->windowHandle()->isExposed()); ++i)
+    for (int i = 0; i < 100 && !simu_form->windowHandle()->isExposed(); ++i)
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
     for (int i = 0; i < 20; ++i) {
         QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
@@ -184,7 +229,12 @@ TEST_F(DrawnPointerTest, OnWaylandTheLessonPlaysWithItsOwnPointer)
     QProcess shooter;
     shooter.setWorkingDirectory(shots);
     shooter.start(QStringLiteral("weston-screenshooter"), {});
-    EXPECT_TRUE(shooter.waitForFinished(10000));
+    // The picture is for a person to look at; the test has judged already.
+    if (!shooter.waitForFinished(10000)) {
+        std::printf("weston-screenshooter gave no picture\n");
+        shooter.kill();
+        shooter.waitForFinished(1000);
+    }
     const QPoint onFrame = simu_form->engine().screen().pointer - origin();
     std::printf("pointer at %d,%d on the frame (scale %d); box at %d,%d; arrow %s at %d,%d\n", onFrame.x(),
                 onFrame.y(), simu_form->engine().state().scale, popupform->x(), popupform->y(),
