@@ -283,16 +283,16 @@ void Tsimu_form::toggleReadAloud()
 
 void Tsimu_form::syncReadAloudEntry()
 {
-    const QString reason = m_reader->unavailableReason();
-    readAloud->setText(reason.isEmpty() ? QStringLiteral("Read Aloud")
-                                        : QStringLiteral("Read Aloud (%1)").arg(reason));
-    readAloud->setEnabled(reason.isEmpty());
+    // A menu bar draws no check marks: the text says when reading is on.
+    const QString aside = m_reader->enabled() ? QStringLiteral("on") : m_reader->unavailableReason();
+    readAloud->setText(aside.isEmpty() ? QStringLiteral("Read Aloud") : QStringLiteral("Read Aloud (%1)").arg(aside));
+    readAloud->setEnabled(m_reader->unavailableReason().isEmpty());
     if (readAloud->isChecked() != m_reader->enabled()) {
         const QSignalBlocker quiet(readAloud);
         readAloud->setChecked(m_reader->enabled());
     }
-    if (!reason.isEmpty() && isVisible()) {
-        m_note = QStringLiteral("Read aloud: %1").arg(reason);
+    if (!readAloud->isEnabled() && isVisible()) {
+        m_note = QStringLiteral("Read aloud: %1").arg(m_reader->unavailableReason());
         m_notedOver = m_engine.progressText();
     }
 }

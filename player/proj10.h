@@ -146,7 +146,7 @@ private:
     // A note shown in place of the progress line until the line changes.
     QString m_note;
     QString m_notedOver;
-    Qt::WindowFlags m_boxWindowFlags; // the box's own, while it is held inside
+    Qt::WindowFlags m_boxWindowFlags = {}; // the box's own, while it is held inside
     QString m_baseTitle;
     bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
     bool m_fitted = true;

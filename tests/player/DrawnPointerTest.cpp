@@ -124,18 +124,6 @@ TEST_F(DrawnPointerTest, StandsWhereTheSystemPointerWouldBe)
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
 }
 
-// Closing the player takes its drawn pointer away.
-TEST_F(DrawnPointerTest, GoesWithThePlayer)
-{
-    const CanMove cannot(false);
-    play(1);
-    ASSERT_FALSE(simu_form->pointerImage()->isHidden());
-    simu_form->Close1Click();
-    // Hidden itself, not only with its window: the next lesson starts
-    // without a pointer left standing at this one's last click.
-    EXPECT_TRUE(simu_form->pointerImage()->isHidden());
-}
-
 // Where the pointer cannot be moved, windows cannot be placed either: the
 // narration box stands on the player's panel, at its recorded place on the
 // frame, under the drawn pointer, and NEXT still reaches it. Where they can,

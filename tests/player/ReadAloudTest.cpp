@@ -179,11 +179,13 @@ TEST_F(ReadAloudTest, TheMenuEntryAndTheKeyAreOneSwitch)
     startWithBox();
     simu_form->readAloud->trigger();
     EXPECT_TRUE(simu_form->narrationReader().enabled());
+    EXPECT_EQ(simu_form->readAloud->text(), "Read Aloud (on)");
     EXPECT_EQ(voice.log, QStringList{kFirst});
     EXPECT_EQ(simu_form->progressLine()->text(), "Reading aloud");
     press(popupform->BBB, Qt::Key_T, "t");
     EXPECT_FALSE(simu_form->readAloud->isChecked());
     EXPECT_FALSE(simu_form->narrationReader().enabled());
+    EXPECT_EQ(simu_form->readAloud->text(), "Read Aloud");
     EXPECT_EQ(simu_form->progressLine()->text(), "Reading aloud off");
     // The note gives way to the progress line as soon as that changes.
     press(simu_form->Panel1, Qt::Key_P, "p");
