@@ -15,7 +15,6 @@
 #include <QThread>
 #include <QWindow>
 
-#include <cstdio>
 #include <optional>
 #include <vector>
 
@@ -187,15 +186,7 @@ TEST_F(DrawnPointerTest, OnWaylandTheLessonPlaysWithItsOwnPointer)
     for (int box = 1; box <= 3; ++box) {
         if (box > 1)
             popupform->NBClick();
-        for (int i = 0; i < 2000 && !popupform->isVisible(); ++i) {
-            if (simu_form->Timer1->enabled())
-                simu_form->Timer1Timer();
-            else if (simu_form->Timer2->enabled())
-                simu_form->Timer2Timer();
-            else
-                break;
-        }
-        ASSERT_TRUE(popupform->isVisible()) << box << errors.messages.join('|').toStdString();
+        ASSERT_TRUE(tickUntilBox()) << box << errors.messages.join('|').toStdString();
         const ImageBox* drawn = simu_form->pointerImage();
         ASSERT_FALSE(drawn->isHidden()) << box;
         const QPoint onFrame = drawn->pos() - simu_form->Image1->pos() - simu_form->Image1->pictureOffset();
@@ -218,15 +209,8 @@ TEST_F(DrawnPointerTest, OnWaylandTheLessonPlaysWithItsOwnPointer)
     shooter.setWorkingDirectory(shots);
     shooter.start(QStringLiteral("weston-screenshooter"), {});
     // The picture is for a person to look at; the test has judged already.
-    if (!shooter.waitForFinished(10000)) {
-        std::printf("weston-screenshooter gave no picture\n");
+    if (!shooter.waitForFinished(10000))
         shooter.kill();
-        shooter.waitForFinished(1000);
-    }
-    const QPoint onFrame = simu_form->engine().screen().pointer - origin();
-    std::printf("pointer at %d,%d on the frame (scale %d); box at %d,%d; arrow %s at %d,%d\n", onFrame.x(),
-                onFrame.y(), simu_form->engine().state().scale, popupform->x(), popupform->y(),
-                simu_form->Image2->isVisible() ? "shown" : "hidden", simu_form->Image2->x(), simu_form->Image2->y());
 }
 
 } // namespace

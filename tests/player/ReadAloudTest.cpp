@@ -93,19 +93,6 @@ protected:
         ASSERT_TRUE(popupform->isVisible()) << errors.messages.join('|').toStdString();
     }
 
-    // Ticks both timers until the next box is up (or playback stops).
-    static void playToNextBox()
-    {
-        for (int tick = 0; tick < 500 && !popupform->isVisible(); ++tick) {
-            if (simu_form->Timer1->enabled())
-                simu_form->Timer1Timer();
-            else if (simu_form->Timer2->enabled())
-                simu_form->Timer2Timer();
-            else
-                return;
-        }
-    }
-
     FakeVoice voice;
 };
 
@@ -120,7 +107,7 @@ TEST_F(ReadAloudTest, OffByDefaultNothingIsReadNorAnEngineMade)
     EXPECT_TRUE(simu_form->readAloud->isCheckable());
     EXPECT_FALSE(simu_form->readAloud->isChecked());
     press(popupform->BBB, Qt::Key_Space, " ");
-    playToNextBox();
+    tickUntilBox();
     ASSERT_TRUE(popupform->isVisible());
     EXPECT_EQ(voice.made, 0);
     EXPECT_TRUE(voice.log.isEmpty());
@@ -137,12 +124,12 @@ TEST_F(ReadAloudTest, EachBoxIsReadOnceAndSilencedWhenItGoes)
     };
     const std::vector<Case> cases = {
         {"nothing", [] {}, {}},
-        {"NEXT, then the second box", [] { press(popupform->BBB, Qt::Key_Return, "\r"); playToNextBox(); },
+        {"NEXT, then the second box", [] { press(popupform->BBB, Qt::Key_Return, "\r"); tickUntilBox(); },
          {kStop, kSecond}},
         {"the box's NEXT button", [] { popupform->NBClick(); }, {kStop}},
         {"the box closed", [] { popupform->close(); }, {kStop}},
         {"back from the second box",
-         [] { press(popupform->BBB, Qt::Key_Space, " "); playToNextBox(); press(simu_form->Panel1, Qt::Key_Left); },
+         [] { press(popupform->BBB, Qt::Key_Space, " "); tickUntilBox(); press(simu_form->Panel1, Qt::Key_Left); },
          {kStop, kSecond, kFirst}},
         // A new showing of the box cuts its reading short and reads it anew.
         {"replay", [] { press(simu_form->Panel1, Qt::Key_R, "r"); }, {kFirst}},
@@ -155,6 +142,7 @@ TEST_F(ReadAloudTest, EachBoxIsReadOnceAndSilencedWhenItGoes)
         {"key list closed", [] { press(simu_form->Panel1, Qt::Key_F1); press(simu_form->Panel1, Qt::Key_Escape); },
          {kStop, kFirst}},
         {"turned off", [] { press(simu_form->Panel1, Qt::Key_T, "t"); }, {kStop}},
+        {"turned off in the menu", [] { simu_form->readAloud->trigger(); }, {kStop}},
         {"turned off and on", [] { press(simu_form->Panel1, Qt::Key_T, "t"); press(simu_form->Panel1, Qt::Key_T, "t"); },
          {kStop, kFirst}},
         {"a speed change", [] { press(simu_form->Panel1, Qt::Key_Plus, "+"); }, {}},
@@ -163,37 +151,21 @@ TEST_F(ReadAloudTest, EachBoxIsReadOnceAndSilencedWhenItGoes)
     for (const Case& c : cases) {
         remake();
         voice.log.clear();
+        voice.made = 0;
         startWithBox();
+        // The key and the menu entry are one switch, the entry saying when it is on.
         press(popupform->BBB, Qt::Key_T, "t");
         ASSERT_TRUE(simu_form->readAloud->isChecked()) << c.name;
+        EXPECT_EQ(simu_form->readAloud->text(), "Read Aloud (on)");
+        EXPECT_EQ(simu_form->progressLine()->text(), "Reading aloud");
         ASSERT_EQ(voice.log, QStringList{kFirst}) << c.name;
         voice.log.clear();
         c.act();
         EXPECT_EQ(voice.log, c.after) << c.name << ": " << voice.log.join(", ").toStdString();
+        // One speaker serves every switch-on.
+        EXPECT_EQ(voice.made, 1) << c.name;
     }
     EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
-}
-
-TEST_F(ReadAloudTest, TheMenuEntryAndTheKeyAreOneSwitch)
-{
-    startWithBox();
-    simu_form->readAloud->trigger();
-    EXPECT_TRUE(simu_form->narrationReader().enabled());
-    EXPECT_EQ(simu_form->readAloud->text(), "Read Aloud (on)");
-    EXPECT_EQ(voice.log, QStringList{kFirst});
-    EXPECT_EQ(simu_form->progressLine()->text(), "Reading aloud");
-    press(popupform->BBB, Qt::Key_T, "t");
-    EXPECT_FALSE(simu_form->readAloud->isChecked());
-    EXPECT_FALSE(simu_form->narrationReader().enabled());
-    EXPECT_EQ(simu_form->readAloud->text(), "Read Aloud");
-    EXPECT_EQ(simu_form->progressLine()->text(), "Reading aloud off");
-    // The note gives way to the progress line as soon as that changes.
-    press(simu_form->Panel1, Qt::Key_P, "p");
-    EXPECT_TRUE(simu_form->progressLine()->text().endsWith("Paused"));
-    press(simu_form->Panel1, Qt::Key_P, "p");
-    // The speaker, once made, serves every later switch-on.
-    press(simu_form->Panel1, Qt::Key_T, "t");
-    EXPECT_EQ(voice.made, 1);
 }
 
 // Without a voice the entry says why and cannot be chosen; T only repeats
@@ -236,7 +208,7 @@ TEST_F(ReadAloudTest, WithoutAVoiceTheEntryIsDisabledAndSaysWhy)
         // Playback is untouched: NEXT moves on, the next box is not read.
         EXPECT_TRUE(popupform->isVisible()) << c.name;
         press(popupform->BBB, Qt::Key_Space, " ");
-        playToNextBox();
+        tickUntilBox();
         EXPECT_TRUE(popupform->isVisible()) << c.name;
         EXPECT_TRUE(voice.log.isEmpty()) << c.name << ": " << voice.log.join(", ").toStdString();
     }
