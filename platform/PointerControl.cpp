@@ -3,6 +3,8 @@
 #include <QCursor>
 #include <QGuiApplication>
 
+#include <utility>
+
 namespace {
 
 PointerControl::Hook& hook()
@@ -15,6 +17,12 @@ QPoint& lastSet()
 {
     static QPoint p;
     return p;
+}
+
+std::optional<bool>& canMoveOverride()
+{
+    static std::optional<bool> o;
+    return o;
 }
 
 } // namespace
@@ -49,8 +57,15 @@ void PointerControl::restoreShape()
         QGuiApplication::restoreOverrideCursor();
 }
 
+std::optional<bool> PointerControl::setCanMoveOverride(std::optional<bool> canMove)
+{
+    return std::exchange(canMoveOverride(), canMove);
+}
+
 bool PointerControl::canMove()
 {
+    if (canMoveOverride())
+        return *canMoveOverride();
     const QString platform = QGuiApplication::platformName();
     return !platform.startsWith(QLatin1String("wayland"));
 }

@@ -3,6 +3,7 @@
 #include <QPoint>
 
 #include <functional>
+#include <optional>
 
 // Moves the system mouse pointer (SetCursorPos) and restores its shape. Where
 // the platform refuses to move the pointer (a Wayland session), canMove() is
@@ -21,5 +22,10 @@ public:
     // Gives the pointer its normal arrow shape again.
     static void restoreShape();
 
+    // Whether a program may move the system pointer here: not on Wayland.
     static bool canMove();
+    // Answers canMove() instead of the platform (tests play both ways under
+    // any platform); std::nullopt asks the platform again. Returns the
+    // previous override.
+    static std::optional<bool> setCanMoveOverride(std::optional<bool> canMove);
 };

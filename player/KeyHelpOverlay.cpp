@@ -14,6 +14,7 @@ const char* const kKeys[][2] = {
     {"+, -", "Faster or slower (0.5x to 2x)"},
     {"Z", "Fitted or actual size"},
     {"S", "The lesson's steps: Up, Down, Enter goes to one"},
+    {"T", "Read the narration aloud, or no longer"},
     {"F1, ?", "These keys"},
     {"Escape", "Close this list or the step list"},
 };

@@ -11,6 +11,7 @@
 #include "player/ImageBox.h"
 #include "player/KeyHelpOverlay.h"
 #include "player/LessonEndOverlay.h"
+#include "player/NarrationReader.h"
 #include "player/PlayerPartTarget.h"
 #include "player/PlayerTimer.h"
 #include "player/StepListPanel.h"
@@ -26,6 +27,7 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QShowEvent>
+#include <QSignalBlocker>
 
 #include <map>
 
@@ -56,6 +58,7 @@ ImageBox* makeBuiltInArrow(QWidget* parent, NarrationPass::Arrow arrow)
 Tsimu_form::Tsimu_form(QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::FramelessWindowHint)
     , m_partTarget(std::make_unique<PlayerPartTarget>(*this))
+    , m_reader(std::make_unique<NarrationReader>())
 {
     m_baseTitle = QStringLiteral("Lessonwright - Korvane Publishing Inc. - ") + kWebAddress;
     setWindowTitle(m_baseTitle);
@@ -75,6 +78,12 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     connect(Close1, &QAction::triggered, this, [this] { Close1Click(); });
     connect(Minimiz1, &QAction::triggered, this, [this] { Minimiz1Click(); });
     connect(me1, &QAction::triggered, this, [this] { me1Click(); });
+    // Last, so the entries before it keep their places.
+    readAloud = menu->addAction(QStringLiteral("Read Aloud"));
+    readAloud->setCheckable(true);
+    connect(readAloud, &QAction::toggled, this, [this](bool on) { engineStep([&] { setReadAloud(on); }); });
+    m_reader->onUnavailable = [this] { engineStep([&] { syncReadAloudEntry(); }); };
+    syncReadAloudEntry();
 
     Panel1 = new BevelPanel(QColor(0, 128, 128), 3, this);
     setCentralWidget(Panel1);
@@ -188,26 +197,27 @@ void Tsimu_form::showEngineState()
     Timer2->setEnabled(m_engine.frameTimerOn());
     Timer2->setTag(m_engine.frameTimerTag());
     Label1->setText(m_engine.screen().status);
-    const QString progress = m_engine.progressText();
-    if (progress != m_progress->text()) {
-        m_progress->setText(progress);
-        // The menu bar shows its actions only to screen readers: the
-        // window's description carries the line to them.
-        setAccessibleDescription(progress);
-    }
+    showProgress();
     syncLessonEnd();
     if (m_stepList->isVisible())
         m_stepList->sync();
     syncArrow();
+    const PlaybackEngine::NarrationBox& box = m_engine.screen().box;
+    m_reader->sync(box.visible && !m_keyHelp->isVisible() && !m_stepList->coversFrame(), box.shows, box.lines.join(QLatin1Char(' ')),
+                   m_engine.paused());
     if (popupform == nullptr)
         return;
-    const PlaybackEngine::NarrationBox& box = m_engine.screen().box;
+    holdBoxInside(!PointerControl::canMove());
     // Most frame steps read no step and leave an empty box empty.
     if (box.lines != popupform->lines())
         popupform->setLines(box.lines);
-    const QPoint place(box.left.value_or(popupform->x()), box.top.value_or(popupform->y()));
-    if (place != popupform->pos())
-        popupform->move(place);
+    // The engine places the box on the screen; held inside, it stands on the
+    // panel, which starts below the menu bar as the pointer's picture does.
+    const QPoint shift = popupform->isWindow() ? QPoint() : QPoint(0, m_engine.state().menuoffset);
+    const QPoint current = popupform->pos() + shift;
+    const QPoint place(box.left.value_or(current.x()), box.top.value_or(current.y()));
+    if (place != current)
+        popupform->move(place - shift);
     // The key list, or the step list over the frame, has the box step aside.
     if (!box.visible || m_keyHelp->isVisible() || m_stepList->coversFrame()) {
         popupform->hide();
@@ -219,6 +229,77 @@ void Tsimu_form::showEngineState()
     popupform->show();
     popupform->raise();
     popupform->activateWindow();
+    // The system pointer stands above every window; so does the drawn one.
+    if (!popupform->isWindow())
+        m_pointerImage->raise();
+}
+
+void Tsimu_form::holdBoxInside(bool inside)
+{
+    // Where the pointer cannot be moved (Wayland), windows cannot be placed
+    // either: a box of its own would stand wherever the desktop put it, often
+    // over the place its pointer and arrow show. It goes on the panel then.
+    if (inside != popupform->isWindow())
+        return;
+    const bool visible = popupform->isVisible();
+    if (inside) {
+        m_boxWindowFlags = popupform->windowFlags();
+        popupform->setParent(Panel1, Qt::Widget);
+    } else {
+        popupform->setParent(nullptr, m_boxWindowFlags);
+    }
+    // A window paints its ground; on the panel the frame would show through
+    // beside NEXT.
+    popupform->setAutoFillBackground(inside);
+    popupform->setVisible(visible);
+}
+
+void Tsimu_form::showProgress()
+{
+    const QString progress = m_engine.progressText();
+    if (progress != m_notedOver)
+        m_note.clear();
+    const QString line = m_note.isEmpty() ? progress : m_note;
+    if (line == m_progress->text())
+        return;
+    m_progress->setText(line);
+    // The menu bar shows its actions only to screen readers: the window's
+    // description carries the line to them.
+    setAccessibleDescription(line);
+}
+
+void Tsimu_form::setReadAloud(bool on)
+{
+    m_reader->setEnabled(on);
+    syncReadAloudEntry();
+    if (m_reader->enabled() == on) {
+        m_note = on ? QStringLiteral("Reading aloud") : QStringLiteral("Reading aloud off");
+        m_notedOver = m_engine.progressText();
+    }
+}
+
+void Tsimu_form::toggleReadAloud()
+{
+    if (readAloud->isEnabled())
+        setReadAloud(!m_reader->enabled());
+    else
+        syncReadAloudEntry(); // says again why not
+}
+
+void Tsimu_form::syncReadAloudEntry()
+{
+    // A menu bar draws no check marks: the text says when reading is on.
+    const QString aside = m_reader->enabled() ? QStringLiteral("on") : m_reader->unavailableReason();
+    readAloud->setText(aside.isEmpty() ? QStringLiteral("Read Aloud") : QStringLiteral("Read Aloud (%1)").arg(aside));
+    readAloud->setEnabled(m_reader->unavailableReason().isEmpty());
+    if (readAloud->isChecked() != m_reader->enabled()) {
+        const QSignalBlocker quiet(readAloud);
+        readAloud->setChecked(m_reader->enabled());
+    }
+    if (!readAloud->isEnabled() && isVisible()) {
+        m_note = QStringLiteral("Read aloud: %1").arg(m_reader->unavailableReason());
+        m_notedOver = m_engine.progressText();
+    }
 }
 
 void Tsimu_form::syncArrow()
@@ -333,9 +414,12 @@ void Tsimu_form::showFrame(const TableField& gr)
 
 void Tsimu_form::movePointer(const QPoint& screen)
 {
-    PointerControl::SetCursorPos(screen.x(), screen.y());
-    if (PointerControl::canMove())
+    if (PointerControl::canMove()) {
+        PointerControl::SetCursorPos(screen.x(), screen.y());
         return;
+    }
+    // The system pointer stays where the learner left it (asking to move it
+    // only brings a warning): the player's own stands at the same place.
     m_pointerImage->move(screen.x(), screen.y() - m_engine.state().menuoffset);
     m_pointerImage->show();
     m_pointerImage->raise();
@@ -542,6 +626,9 @@ bool Tsimu_form::playerKey(int key, const QString& text)
         break;
     case Qt::Key_Z:
         engineStep([&] { refitScale(); });
+        break;
+    case Qt::Key_T:
+        engineStep([&] { toggleReadAloud(); });
         break;
     case Qt::Key_F1:
     case Qt::Key_Question:

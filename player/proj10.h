@@ -13,6 +13,7 @@ class BevelPanel;
 class ImageBox;
 class KeyHelpOverlay;
 class LessonEndOverlay;
+class NarrationReader;
 class PlayerPartTarget;
 class PlayerTimer;
 class QAction;
@@ -69,6 +70,7 @@ public:
     QAction* Close1 = nullptr;
     QAction* Minimiz1 = nullptr;
     QAction* me1 = nullptr;
+    QAction* readAloud = nullptr; // "T": read each narration box aloud
     BevelPanel* Panel1 = nullptr;
     ImageBox* Image1 = nullptr; // the frame
     ImageBox* Image2 = nullptr; // the arrow
@@ -97,6 +99,7 @@ public:
     KeyHelpOverlay* keyHelp() const { return m_keyHelp; }
     LessonEndOverlay* lessonEnd() const { return m_lessonEnd; }
     StepListPanel* stepList() const { return m_stepList; }
+    const NarrationReader& narrationReader() const { return *m_reader; }
     // The launcher plays lesson index 0..19 for "Next lesson".
     void setLessonStarter(std::function<void(int lessonIndex)> starter) { m_lessonStarter = std::move(starter); }
 
@@ -113,6 +116,7 @@ private:
     template <typename Step>
     void engineStep(Step&& step);
     void syncArrow();
+    void holdBoxInside(bool inside);
     void applyScale(int scale, bool remap);
     void refitScale();
     void openKeyHelp();
@@ -123,6 +127,10 @@ private:
     void toggleStepList();
     void closeTopOverlay();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
+    void showProgress();
+    void setReadAloud(bool on);
+    void toggleReadAloud();
+    void syncReadAloudEntry();
 
     // What the engine asks of its view.
     void showFrame(const TableField& gr) override;
@@ -139,6 +147,11 @@ private:
     LessonEndOverlay* m_lessonEnd = nullptr;
     StepListPanel* m_stepList = nullptr;
     std::function<void(int)> m_lessonStarter;
+    std::unique_ptr<NarrationReader> m_reader;
+    // A note shown in place of the progress line until the line changes.
+    QString m_note;
+    QString m_notedOver;
+    Qt::WindowFlags m_boxWindowFlags = {}; // the box's own, while it is held inside
     QString m_baseTitle;
     bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
     bool m_fitted = true;

@@ -92,6 +92,21 @@ protected:
         return ticks;
     }
 
+    // Ticks whichever timer runs until a narration box is up or playback
+    // stops. Returns whether a box is up.
+    static bool tickUntilBox()
+    {
+        for (int tick = 0; tick < 2000 && !popupform->isVisible(); ++tick) {
+            if (simu_form->Timer1->enabled())
+                simu_form->Timer1Timer();
+            else if (simu_form->Timer2->enabled())
+                simu_form->Timer2Timer();
+            else
+                break;
+        }
+        return popupform->isVisible();
+    }
+
     static void setQueue(const QStringList& codes)
     {
         Mainf->setPlayQueue(codes);
