@@ -39,7 +39,7 @@ PART = "p1"
 APP_NAME = "lessonwright"
 BOX_NAME = "Message Box"
 NARRATION_NAME = "Narration"
-TOOLS = ["Xvfb", "dbus-daemon", "/usr/libexec/at-spi-bus-launcher"]
+TOOLS = ["Xvfb", "dbus-daemon", "dbus-send", "/usr/libexec/at-spi-bus-launcher"]
 
 
 class CheckFailed(Exception):
