@@ -45,4 +45,10 @@ KeyHelpOverlay::KeyHelpOverlay(QWidget* parent)
 void KeyHelpOverlay::showCentred(int scale)
 {
     CentredOverlay::show(*this, scale);
+    // A screen reader reads out what takes the focus, so the list is heard
+    // as it appears. The keys still reach the player: its key filter takes
+    // them from any widget of its window, and the narration box, which had
+    // the focus, steps aside while the list is open.
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
 }

@@ -281,8 +281,9 @@ class Tree:
 # function is computed from the playthrough's state when checked.
 class Expect:
     def __init__(self, what, role, name=None, window=None, text=None, description=None, action=None,
-                 name_match=None):
+                 name_match=None, focused=False):
         self.what = what
+        self.focused = focused
         self.role = role
         self.name = name
         self.name_match = name_match
@@ -319,6 +320,8 @@ class Expect:
                 return f"{label} has {field} {value!r}, expected {getattr(wanted, 'pattern', wanted)!r}"
         if self.action is not None and self.action not in tree.actions_of(node):
             return f"{label} offers {tree.actions_of(node)}, not '{self.action}'"
+        if self.focused and not node.getState().contains(tree.pyatspi.STATE_FOCUSED):
+            return f"{label} does not have the focus, so a screen reader does not read it out"
         return None
 
 
@@ -330,7 +333,7 @@ def narration_box(step):
         # presents a dialog with its description.
         Expect("narration box", "dialog", BOX_NAME, description=lambda s: s["narrations"][step - 1]),
         Expect("narration text", "text", NARRATION_NAME, window=box, text=lambda s: s["narrations"][step - 1]),
-        Expect("NEXT", "push button", "NEXT", window=box, action="Press"),
+        Expect("NEXT", "push button", "NEXT", window=box, action="Press", focused=True),
         # The menu bar hides its corner from screen readers; the player
         # window's description carries the progress line.
         Expect("progress line", "frame", name_match=r"^Lesson 1, part 1 of 1",
@@ -341,7 +344,7 @@ def narration_box(step):
 
 
 KEY_LIST = [
-    Expect("key list", "label", "Keys",
+    Expect("key list", "label", "Keys", focused=True,
            description=re.compile(r"Enter, Space, Right: NEXT\..*F1, \?: These keys", re.S)),
 ]
 
