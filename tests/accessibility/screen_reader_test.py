@@ -428,6 +428,8 @@ def run_checks(tree, state):
     key(tree, "Escape")
     tree.wait_for("the key list closed by Escape",
                   lambda: "still showing" if find(tree, "label", "Keys") else None)
+    # The box it hid is back, with the focus on NEXT again.
+    check_rows(tree, state, narration_box(3), "the third narration box, after the key list")
 
 
 # ---------------------------------------------------------------- main
