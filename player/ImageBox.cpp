@@ -252,19 +252,13 @@ bool ImageBox::enlargeIntoDevice(QPainter& painter, const QRect& area, const QRe
         if (out.isEmpty())
             continue;
         const int x0 = out.left() - origin.x(); // device columns into the enlarged frame
-        int lastRow = -1;
-        const quint32* last = nullptr;
+        // Every device line enlarged from its source line, which stays in
+        // the cache: measured faster than copying the line above, which
+        // reads back what was just written.
         for (int ty = out.top(); ty <= out.bottom(); ++ty) {
             const int sy = (ty - origin.y()) / block;
             auto* dst = reinterpret_cast<quint32*>(target->scanLine(ty)) + out.left();
-            if (sy == lastRow) {
-                // The line below an enlarged line repeats it.
-                std::memcpy(dst, last, std::size_t(out.width()) * 4);
-                continue;
-            }
             enlargeLine(reinterpret_cast<const quint32*>(m_picture.constScanLine(sy)), x0, block, out.width(), dst);
-            lastRow = sy;
-            last = dst;
         }
     }
     return true;
