@@ -39,6 +39,40 @@ void enlarge(const QImage& from, int scale, QImage& into)
     }
 }
 
+// Device pixels of an enlarged line from column x0 on: each source pixel
+// repeated block times, opaque.
+void enlargeLine(const quint32* src, int x0, int block, int width, quint32* dst)
+{
+    int i = 0;
+    int sx = x0 / block;
+    for (int k = x0 % block; k > 0 && k < block && i < width; ++k)
+        dst[i++] = src[sx] | 0xff000000u; // the rest of a pixel cut by the edge
+    if (x0 % block != 0)
+        ++sx;
+    if (block == 2) {
+        for (; i + 1 < width; i += 2, ++sx) {
+            const quint32 pixel = src[sx] | 0xff000000u;
+            dst[i] = pixel;
+            dst[i + 1] = pixel;
+        }
+    } else {
+        for (; i + block <= width; i += block, ++sx) {
+            const quint32 pixel = src[sx] | 0xff000000u;
+            for (int k = 0; k < block; ++k)
+                dst[i + k] = pixel;
+        }
+    }
+    for (; i < width; ++i)
+        dst[i] = src[sx] | 0xff000000u;
+}
+
+// Device pixels per logical pixel when that is a whole number, else 0.
+int wholeRatio(qreal devicePixelRatio)
+{
+    const int whole = qRound(devicePixelRatio);
+    return whole >= 1 && qFuzzyCompare(devicePixelRatio, qreal(whole)) ? whole : 0;
+}
+
 } // namespace
 
 ImageBox::ImageBox(QWidget* parent)
@@ -109,19 +143,22 @@ QPoint ImageBox::pictureOffset() const
 void ImageBox::prepare()
 {
     m_enlargeOnPaint = false;
-    if (m_picture.isNull() || m_scale == 1) {
+    if (m_picture.isNull()) {
         prepareUnscaled();
         return;
     }
     const bool fast = m_picture.format() == QImage::Format_RGB32 || m_picture.format() == QImage::Format_ARGB32;
     if (!m_transparent && fast) {
-        // The frame: enlarged when painted, once per frame.
+        // The frame: enlarged when painted, once per frame, to the device
+        // pixels of wherever it is painted (at scale 1 too: a screen with
+        // two device pixels per pixel enlarges it all the same).
         m_drawn = QImage();
         m_enlargeOnPaint = true;
         return;
     }
     prepareUnscaled();
-    m_drawn = m_drawn.scaled(m_drawn.size() * m_scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    if (m_scale > 1)
+        m_drawn = m_drawn.scaled(m_drawn.size() * m_scale, Qt::IgnoreAspectRatio, Qt::FastTransformation);
 }
 
 void ImageBox::prepareUnscaled()
@@ -154,67 +191,74 @@ void ImageBox::paintEvent(QPaintEvent* event)
     }
     if (m_enlargeOnPaint && enlargeIntoDevice(p, pictureArea, event->region()))
         return;
-    if (m_enlargeOnPaint && m_drawn.size() != pictureArea.size()) {
-        // Painted somewhere else than the window (a grab): enlarged here.
-        enlarge(m_picture, m_scale, m_enlarged);
-        m_drawn = m_enlarged;
+    if (m_enlargeOnPaint) {
+        // The ratio of the pixels really painted: a grab's painter reports
+        // the widget as its device.
+        const QPaintDevice* target = p.paintEngine() != nullptr ? p.paintEngine()->paintDevice() : p.device();
+        enlargeForDevice(wholeRatio(target->devicePixelRatio()));
     }
-    if (!m_drawn.isNull())
-        p.drawImage(pictureArea.topLeft(), m_drawn);
+    if (m_drawn.isNull())
+        return;
+    // What is left for the painter to enlarge (a fractional device pixel
+    // ratio, the arrows on a screen with two device pixels per pixel)
+    // repeats pixels, never blends them.
+    p.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    p.drawImage(pictureArea.topLeft(), m_drawn);
+}
+
+void ImageBox::enlargeForDevice(int ratio)
+{
+    // Painted somewhere else than the window's own pixels (a grab, a
+    // pixmap): enlarged here, with the target's whole device pixel ratio,
+    // so that the painter draws it pixel for pixel.
+    const int block = m_scale * std::max(1, ratio);
+    if (block == 1) {
+        m_drawn = m_picture;
+        return;
+    }
+    if (!m_drawn.isNull() && m_drawn.size() == m_picture.size() * block)
+        return; // this frame, enlarged for this ratio already
+    m_drawn = QImage(); // not shared while it is written
+    enlarge(m_picture, block, m_enlarged);
+    m_enlarged.setDevicePixelRatio(std::max(1, ratio));
+    m_drawn = m_enlarged;
 }
 
 bool ImageBox::enlargeIntoDevice(QPainter& painter, const QRect& area, const QRegion& region)
 {
     // The window's pixels are an image the frame can be enlarged straight
-    // into: one pass over the enlarged pixels instead of two.
+    // into: one pass over the enlarged pixels instead of two. Only where a
+    // logical pixel is a whole number of device pixels, unrotated and at a
+    // whole device pixel, does every recorded pixel become an exact block.
     QPaintEngine* engine = painter.paintEngine();
     auto* target = engine != nullptr ? dynamic_cast<QImage*>(engine->paintDevice()) : nullptr;
-    const QTransform toDevice = painter.deviceTransform();
-    if (target == nullptr || toDevice.type() > QTransform::TxTranslate || target->devicePixelRatio() != 1.0
-        || m_picture.format() != QImage::Format_RGB32
+    if (target == nullptr || m_picture.format() != QImage::Format_RGB32
         || (target->format() != QImage::Format_RGB32 && target->format() != QImage::Format_ARGB32_Premultiplied
             && target->format() != QImage::Format_ARGB32))
         return false;
-    const QPoint shift(int(toDevice.dx()), int(toDevice.dy())); // widget to target
+    const int ratio = wholeRatio(target->devicePixelRatio());
+    const QTransform toDevice = painter.deviceTransform();
+    const QPoint shift(qRound(toDevice.dx()), qRound(toDevice.dy())); // widget to target, in device pixels
+    if (ratio == 0 || toDevice.type() > QTransform::TxScale || toDevice.m11() != ratio || toDevice.m22() != ratio
+        || QPointF(shift) != QPointF(toDevice.dx(), toDevice.dy()))
+        return false;
+    const int block = m_scale * ratio;
+    if (block == 1)
+        return false; // a plain copy, which the painter does as fast
+    const QPoint origin = area.topLeft() * ratio + shift; // the frame's top-left device pixel
     const QRect bounds = target->rect();
     for (const QRect& r : region & area) {
-        const QRect out = r.translated(shift) & bounds;
+        const QRect out = QRect(r.topLeft() * ratio + shift, r.size() * ratio) & bounds;
         if (out.isEmpty())
             continue;
-        const int x0 = out.left() - shift.x() - area.left();
-        int lastRow = -1;
-        const quint32* last = nullptr;
+        const int x0 = out.left() - origin.x(); // device columns into the enlarged frame
+        // Every device line enlarged from its source line, which stays in
+        // the cache: measured faster than copying the line above, which
+        // reads back what was just written.
         for (int ty = out.top(); ty <= out.bottom(); ++ty) {
-            const int sy = (ty - shift.y() - area.top()) / m_scale;
+            const int sy = (ty - origin.y()) / block;
             auto* dst = reinterpret_cast<quint32*>(target->scanLine(ty)) + out.left();
-            if (sy == lastRow) {
-                // The line below an enlarged line repeats it.
-                std::memcpy(dst, last, std::size_t(out.width()) * 4);
-                continue;
-            }
-            const auto* src = reinterpret_cast<const quint32*>(m_picture.constScanLine(sy));
-            int i = 0;
-            int sx = x0 / m_scale;
-            for (int k = x0 % m_scale; k > 0 && k < m_scale && i < out.width(); ++k)
-                dst[i++] = src[sx] | 0xff000000u; // the rest of a pixel cut by the edge
-            if (x0 % m_scale != 0)
-                ++sx;
-            if (m_scale == 2) {
-                for (; i + 1 < out.width(); i += 2, ++sx) {
-                    const quint32 pixel = src[sx] | 0xff000000u;
-                    dst[i] = pixel;
-                    dst[i + 1] = pixel;
-                }
-            } else {
-                for (; i + m_scale <= out.width(); i += m_scale, ++sx) {
-                    for (int k = 0; k < m_scale; ++k)
-                        dst[i + k] = src[sx] | 0xff000000u;
-                }
-            }
-            for (; i < out.width(); ++i)
-                dst[i] = src[sx] | 0xff000000u;
-            lastRow = sy;
-            last = dst;
+            enlargeLine(reinterpret_cast<const quint32*>(m_picture.constScanLine(sy)), x0, block, out.width(), dst);
         }
     }
     return true;

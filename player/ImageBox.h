@@ -27,8 +27,9 @@ public:
     // opaque and nothing under it is painted first (the player's frame).
     void setGround(const QColor& ground);
 
-    // Each picture pixel drawn as scale x scale screen pixels. The enlarged
-    // copy is made once per picture, not once per paint.
+    // Each picture pixel drawn as scale x scale logical pixels, that is a
+    // block of whole device pixels where a logical pixel is a whole number
+    // of them. The enlarged copy is made once per picture, not once per paint.
     void setScale(int scale);
     int scale() const { return m_scale; }
     QSize drawnSize() const { return m_picture.size() * m_scale; }
@@ -43,9 +44,10 @@ private:
     void prepare();
     void prepareUnscaled();
     bool enlargeIntoDevice(QPainter& painter, const QRect& area, const QRegion& region);
+    void enlargeForDevice(int ratio);
 
     QImage m_picture;
-    QImage m_drawn; // m_picture, or its copy with the ground made transparent, enlarged
+    QImage m_drawn; // m_picture, or its copy with the ground made transparent, enlarged (for a frame: to device pixels)
     QImage m_enlarged; // the buffer the enlarged frames are written into, kept
     QRect m_takenArea; // where the picture given up by takePicture() was
     int m_scale = 1;

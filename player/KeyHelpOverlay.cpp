@@ -25,19 +25,32 @@ KeyHelpOverlay::KeyHelpOverlay(QWidget* parent)
     : QLabel(parent)
 {
     QString rows;
-    for (const auto& key : kKeys)
+    QString spoken;
+    for (const auto& key : kKeys) {
+        const QString keys = QString::fromUtf8(key[0]);
+        const QString does = QString::fromUtf8(key[1]);
         rows += QStringLiteral("<tr><td><b>%1</b>&nbsp;&nbsp;</td><td>%2</td></tr>")
-                    .arg(QString::fromUtf8(key[0]).toHtmlEscaped(), QString::fromUtf8(key[1]).toHtmlEscaped());
+                    .arg(keys.toHtmlEscaped(), does.toHtmlEscaped());
+        spoken += QStringLiteral("%1: %2. ").arg(keys, does);
+    }
     setText(QStringLiteral("<h3>Keys</h3><table>%1</table>").arg(rows));
     setTextFormat(Qt::RichText);
     setAutoFillBackground(true);
     setStyleSheet(QStringLiteral("QLabel { background: #fffff0; color: black; border: 2px solid black; padding: 12px; }"));
     setAccessibleName(QStringLiteral("Keys"));
-    setAccessibleDescription(QStringLiteral("The player's keys"));
+    // A label offers screen readers its name but not its rich text: the
+    // list itself goes into the description, one sentence per row.
+    setAccessibleDescription(spoken.trimmed());
     hide();
 }
 
 void KeyHelpOverlay::showCentred(int scale)
 {
     CentredOverlay::show(*this, scale);
+    // A screen reader reads out what takes the focus, so the list is heard
+    // as it appears. The keys still reach the player: its key filter takes
+    // them from any widget of its window, and the narration box, which had
+    // the focus, steps aside while the list is open.
+    activateWindow();
+    setFocus(Qt::OtherFocusReason);
 }

@@ -60,7 +60,12 @@ void Tpopupform::setScale(int scale)
 void Tpopupform::setLines(const QStringList& lines)
 {
     m_lines = lines;
-    Memo1->setPlainText(m_lines.join(QLatin1Char('\n')));
+    const QString text = m_lines.join(QLatin1Char('\n'));
+    Memo1->setPlainText(text);
+    // A screen reader presents a dialog that appears by its name and
+    // description: the narration itself, not just "Message Box", is then
+    // what the learner hears, without first moving into the text.
+    setAccessibleDescription(text);
     // The box shows a narration from its start, however long it is.
     Memo1->verticalScrollBar()->setValue(0);
 }
