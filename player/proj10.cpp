@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -479,10 +480,22 @@ void Tsimu_form::openKeyHelp()
 
 void Tsimu_form::toggleStepList()
 {
-    if (m_stepList->isVisible())
-        m_stepList->closeList();
-    else
-        m_stepList->openList(m_engine.state().mapping().frameOnPanel());
+    if (!m_stepList->isVisible())
+        return m_stepList->openList(m_engine.state().mapping().frameOnPanel());
+    m_stepList->closeList();
+    giveKeysToBox();
+}
+
+void Tsimu_form::giveKeysToBox()
+{
+    // The list took the keyboard. Keys reach NEXT from anywhere in the
+    // player, but a screen reader follows the focus: a box still showing
+    // gets it back, as it has it whenever it appears.
+    if (popupform == nullptr || !popupform->isVisible())
+        return;
+    if (popupform->isWindow())
+        popupform->activateWindow();
+    popupform->BBB->setFocus();
 }
 
 void Tsimu_form::closeTopOverlay()
@@ -493,7 +506,10 @@ void Tsimu_form::closeTopOverlay()
         if (*it == m_keyHelp && m_keyHelp->isVisible())
             return closeKeyHelp();
         if (*it == m_stepList && m_stepList->isVisible())
-            return engineStep([&] { m_stepList->closeList(); });
+            return engineStep([&] {
+                m_stepList->closeList();
+                giveKeysToBox();
+            });
         // At the lesson's end, Escape goes back to the lessons as "Close" does.
         if (*it == m_lessonEnd && m_lessonEnd->isVisible())
             return Close1Click();

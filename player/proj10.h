@@ -126,6 +126,7 @@ private:
     void closeKeyHelp();
     void toggleStepList();
     void closeTopOverlay();
+    void giveKeysToBox();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
     void showProgress();
     void setReadAloud(bool on);

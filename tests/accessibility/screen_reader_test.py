@@ -338,8 +338,17 @@ def narration_box(step):
         # window's description carries the progress line.
         Expect("progress line", "frame", name_match=r"^Lesson 1, part 1 of 1",
                description=re.compile(rf"^Lesson 1 \u00b7 Part 1 of 1 \u00b7 Step {step} of \d+")),
-        # Added here when the step list panel exists: its list and the
-        # current step's row.
+    ]
+
+
+def step_list(step):
+    """The step list (S) as a screen reader finds it, the given step current."""
+    return [
+        Expect("step list", "panel", "Step list"),
+        Expect("steps", "tree", "Steps"),
+        # The current step's row is the one read out: marked, and holding
+        # the focus as the list opens.
+        Expect("current step", "table cell", name_match=rf"^Current step, {step}\. ", focused=True),
     ]
 
 
@@ -372,7 +381,7 @@ def wait_for_announcement(tree, text, what):
 def key(tree, name):
     """A real key press, made by the accessibility registry (XTest), to the
     window that has the keyboard focus."""
-    keysyms = {"Return": 0xFF0D, "F1": 0xFFBE, "Escape": 0xFF1B}
+    keysyms = {"Return": 0xFF0D, "F1": 0xFFBE, "Escape": 0xFF1B, "s": 0x73}
     tree.pyatspi.Registry.generateKeyboardEvent(keysyms[name], None, tree.pyatspi.KEY_SYM)
 
 
@@ -430,6 +439,13 @@ def run_checks(tree, state):
                   lambda: "still showing" if find(tree, "label", "Keys") else None)
     # The box it hid is back, with the focus on NEXT again.
     check_rows(tree, state, narration_box(3), "the third narration box, after the key list")
+
+    key(tree, "s")
+    check_rows(tree, state, step_list(3), "the step list after S")
+    key(tree, "Escape")
+    tree.wait_for("the step list closed by Escape",
+                  lambda: "still showing" if find(tree, "panel", "Step list") else None)
+    check_rows(tree, state, narration_box(3), "the third narration box, after the step list")
 
 
 # ---------------------------------------------------------------- main
