@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -164,6 +165,32 @@ QString ScreenModel::propertyValue(const QString& path, const QString& prop) con
     return {};
 }
 
+bool ScreenModel::isCheckItem(const QString& name) const
+{
+    return std::any_of(m_items.begin(), m_items.end(),
+                       [&](const CanvasItem& i) { return i.name == name && i.kind == QLatin1String("check"); });
+}
+
+QStringList ScreenModel::formOutline() const
+{
+    QStringList out;
+    std::function<void(const NavNode&, const QString&)> walk = [&](const NavNode& n, const QString& path) {
+        if (n.kind != QLatin1String("group") && n.kind != QLatin1String("top"))
+            out << path + QStringLiteral(" : ") + n.kind;
+        for (const NavNode& child : n.children)
+            walk(child, path + QLatin1Char('/') + child.name);
+    };
+    for (const NavNode& top : m_tree)
+        if (top.name == QLatin1String("Forms"))
+            walk(top, top.name);
+    for (const CanvasItem& i : m_items) {
+        const QRect& r = i.rect;
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7").arg(i.name, i.kind).arg(r.x()).arg(r.y()).arg(r.width())
+                   .arg(r.height()).arg(i.label).trimmed();
+    }
+    return out;
+}
+
 OpenDialog& ScreenModel::dialog(const char* verb)
 {
     if (m_dialogs.empty())
@@ -276,6 +303,7 @@ void ScreenModel::command(const QString& verb, const QString& args)
                       m_items.end());
         if (before == m_items.size())
             bad(QStringLiteral("no item '%1'").arg(w[0]));
+        m_ticked.remove(w[0]);
     } else if (verb == QLatin1String("selitem")) {
         m_selectedItem = args.trimmed();
     } else if (verb == QLatin1String("tool")) {
@@ -316,6 +344,14 @@ void ScreenModel::command(const QString& verb, const QString& args)
         if (slash < 0)
             bad(QStringLiteral("selrow LIST/ROW"));
         dialog("selrow").selectedRow[args.left(slash).trimmed()] = args.mid(slash + 1).trimmed();
+    } else if ((verb == QLatin1String("check") || verb == QLatin1String("uncheck")) && args.startsWith(QLatin1String("run:"))) {
+        const QString name = args.mid(4).trimmed();
+        if (!isCheckItem(name))
+            bad(QStringLiteral("no check box '%1' on the canvas").arg(name));
+        if (verb == QLatin1String("check"))
+            m_ticked.insert(name);
+        else
+            m_ticked.remove(name);
     } else if (verb == QLatin1String("check") || verb == QLatin1String("uncheck")) {
         OpenDialog& d = dialog("check");
         if (verb == QLatin1String("check"))
@@ -457,6 +493,12 @@ void ScreenModel::click(const QString& t)
     } else if (t.startsWith(QLatin1String("val:"))) {
         m_selectedProp = t.mid(4);
         setFocus(t);
+    } else if (t.startsWith(QLatin1String("run:")) && isCheckItem(t.mid(4))) {
+        // A click on a check box of the running form ticks or clears it.
+        setFocus(t);
+        const QString name = t.mid(4);
+        if (!m_ticked.remove(name))
+            m_ticked.insert(name);
     } else if (t.startsWith(QLatin1String("fld:")) || t.startsWith(QLatin1String("run:")) || t == QLatin1String("ed:text")) {
         setFocus(t);
     } else if (t.startsWith(QLatin1String("chk:")) && !m_dialogs.empty()) {
@@ -704,9 +746,11 @@ void ScreenModel::layoutRuntime(const QRect& client, std::vector<ScreenElement>&
             continue;
         const QString value = m_runValues.value(item.name);
         const QString name = QStringLiteral("run:") + item.name;
+        const int flags = (m_focus == name ? ScreenElement::Focused : 0)
+            | (m_ticked.contains(item.name) ? ScreenElement::Ticked : 0);
         out.push_back({name, QStringLiteral("item:") + item.kind, r,
                        item.kind == QLatin1String("textitem") ? value : item.label.isEmpty() ? item.name : item.label,
-                       m_focus == name ? ScreenElement::Focused : 0, 0});
+                       flags, 0});
     }
 }
 

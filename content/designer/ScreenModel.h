@@ -15,7 +15,7 @@
 // One drawable, clickable piece of the designer's screen. Elements come in
 // painting order; a target name finds the topmost element that bears it.
 struct ScreenElement {
-    enum Flag { Pressed = 1, Selected = 2, Focused = 4, Expanded = 8, Hot = 16, HasChildren = 32 };
+    enum Flag { Pressed = 1, Selected = 2, Focused = 4, Expanded = 8, Hot = 16, HasChildren = 32, Ticked = 64 };
 
     QString name;    // target name, empty for pure decoration
     QString kind;    // what the painter draws
@@ -91,6 +91,12 @@ public:
     QString topDialog() const { return m_dialogs.empty() ? QString() : m_dialogs.back().id; }
     const NavNode* node(const QString& path) const;
     QString propertyValue(const QString& path, const QString& prop) const;
+    // The form being built, as lines of text: each object below Forms that
+    // the session made (not the standard groups) as "PATH : KIND", then
+    // each canvas item as "NAME KIND X Y W H LABEL". Two states hold the
+    // same form exactly when their outlines are equal, which is how one
+    // lesson is checked to carry on from where the one before it ended.
+    QStringList formOutline() const;
 
 private:
     NavNode* findNode(const QString& path, bool create, const QString& kind = {});
@@ -101,6 +107,7 @@ private:
     void click(const QString& target);
     QString* focusedText();
     bool focusIsTextBox() const;
+    bool isCheckItem(const QString& name) const;
     QRect canvasOrigin() const;
 
     void layoutChrome(std::vector<ScreenElement>& out) const;
@@ -130,6 +137,7 @@ private:
     QStringList m_code;
     QString m_editorTitle;
     QMap<QString, QString> m_runValues;
+    QSet<QString> m_ticked;                     // check boxes of the running form
     QStringList m_openMenus;
     std::vector<OpenDialog> m_dialogs;
     QString m_focus;

@@ -281,6 +281,8 @@ void FramePainter::item(const ScreenElement& e)
         else
             m_p.drawRect(box);
         m_p.setBrush(Qt::NoBrush);
+        if (kind == QLatin1String("check") && (e.flags & ScreenElement::Ticked))
+            IconPainter::drawTick(m_p, box.topLeft() + QPoint(2, 2));
         content(r.adjusted(15, 0, 0, 0), e.text, Qt::black);
     } else if (kind == QLatin1String("image")) {
         panel(m_p, r, QColor(224, 224, 224), false);

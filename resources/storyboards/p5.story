@@ -21,6 +21,11 @@ window navigator 0 63 250 397
 node Forms/ORDERS : module
 expand Forms
 node Forms/ORDERS/Blocks/ORDERS : block
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/STATUS : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS

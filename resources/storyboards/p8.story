@@ -15,6 +15,7 @@ node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/STATUS : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS2 : canvas
 node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS
 expand Forms/ORDERS/Blocks
