@@ -15,6 +15,8 @@ node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items
@@ -81,6 +83,8 @@ prop Name = TAX_PCT
 rename Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1 = TAX_PCT
 remove DISC_PCT1
 item TAX_PCT textitem 110 180 50 16
+remove DISC_PCT1_PROMPT
+item TAX_PCT_PROMPT text 20 180 80 16 Discount Pct
 click prop:Name
 click prop:Class
 scroll palette 12
@@ -99,7 +103,7 @@ step 'Properties/Copying a Text Item' at 40 250
 click val:Prompt
 type Tax rate{Enter}
 prop Prompt = Tax rate
-item DISC_PCT1_PROMPT text 20 180 80 16 Tax rate
+item TAX_PCT_PROMPT text 20 180 80 16 Tax rate
 click prop:Prompt
 click prop:Hint
 step 'Properties/Copying a Text Item' at 330 220 arrow D
@@ -108,7 +112,7 @@ click win:layout -200,+0
 front layout
 
 click item:TAX_PCT
-click item:DISC_PCT1_PROMPT
+click item:TAX_PCT_PROMPT
 click item:DISC_PCT
 click item:TAX_PCT
 

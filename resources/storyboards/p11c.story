@@ -16,6 +16,8 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items

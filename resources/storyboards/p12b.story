@@ -18,6 +18,8 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
 node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items

@@ -7,6 +7,7 @@ part p20b
 caption Form Designer - [ORDERS_FORM]
 window navigator 0 63 300 397
 window palette 300 63 340 397
+node Forms/MODULE1 : module
 node Forms/ORDERS_FORM : module
 node Forms/ORDERS_FORM/Blocks/CONTROL : block
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item

@@ -6,15 +6,20 @@ part p20d
 
 caption Form Designer - [ORDERS_FORM]
 window navigator 0 63 300 397
+node Forms/MODULE1 : module
 node Forms/ORDERS_FORM : module
 node Forms/ORDERS_FORM/Blocks/CONTROL : block
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
 node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/NAME : item
 node Forms/ORDERS_FORM/Windows/WINDOW1 : window
 node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
 expand Forms

@@ -7,6 +7,7 @@ caption Form Designer - [ORDERS_FORM]
 status Connected to shop as demo
 window layout 250 63 390 397
 window navigator 0 63 250 397
+node Forms/MODULE1 : module
 node Forms/ORDERS_FORM : module
 expand Forms
 expand Forms/ORDERS_FORM
@@ -15,9 +16,21 @@ node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND : button
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Blocks/ORDERS : block
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/AMOUNT : item
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/STATUS : item
+node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
+node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/NAME : item
+node Forms/ORDERS_FORM/Windows/WINDOW1 : window
 expand Forms/ORDERS_FORM/Blocks
 expand Forms/ORDERS_FORM/Blocks/CONTROL
 expand Forms/ORDERS_FORM/Blocks/CONTROL/Items

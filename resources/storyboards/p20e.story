@@ -6,13 +6,30 @@ part p20e
 caption Form Designer - [ORDERS_FORM]
 status Connected to shop as demo
 window navigator 0 63 250 397
+node Forms/MODULE1 : module
 node Forms/ORDERS_FORM : module
 expand Forms
 expand Forms/ORDERS_FORM
 node Forms/ORDERS_FORM/Blocks/CONTROL : block
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press : trigger
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Blocks/ORDERS : block
 node Forms/ORDERS_FORM/Blocks/ORDERS/Items/AMOUNT : item
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS_FORM/Blocks/ORDERS/Items/STATUS : item
+node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
+node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/NAME : item
+node Forms/ORDERS_FORM/Windows/WINDOW1 : window
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL
 prop Data Type = Number
 prop Format Mask = 999,990.00
@@ -39,7 +56,6 @@ item AMOUNT_2 textitem 192 142 90 18 AMOUNT
 item ORDER_ID_3 textitem 20 164 70 18 ORDER_ID
 item ORDER_DATE_3 textitem 96 164 90 18 ORDER_DATE
 item AMOUNT_3 textitem 192 164 90 18 AMOUNT
-item TOTAL_PROMPT text 140 258 50 16 Total
 item TOTAL textitem 192 256 90 18
 
 click item:TOTAL
