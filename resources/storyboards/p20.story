@@ -51,9 +51,10 @@ up menu:File/Connect...
 show connect
 set Database = shop
 
+click fld:User Name
+
 step 'Connect to database' at 215 225 arrow R
 > Type the user name and the password of the schema that owns the tables. The Database field already names the shop database, so it stays as it is.
-click fld:User Name
 type demo
 click fld:Password
 type demo

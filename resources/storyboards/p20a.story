@@ -20,8 +20,6 @@ status Connected to shop as demo
 
 click node:Forms/ORDERS_FORM/Blocks
 
-step 'First block - no base table -' arrow NE
-> The first block is a control block: no table stores its items. With Blocks selected, Create makes a new block by hand.
 click nav:Create
 show newblock
 click opt:Build a new data block manually
@@ -39,11 +37,11 @@ select Forms/ORDERS_FORM/Blocks/CONTROL
 focus
 click prop:Number of Records Displayed
 click prop:Single Record
+step 'First block - no base table -' at 185 175 arrow R
+> Create in the navigator made BLOCK1 by hand and its Name became CONTROL. Single Record Yes gives it one record; Database Data Block No then frees it from any table.
 click val:Single Record
 prop Single Record = Yes
 
-step 'First block - no base table -' at 185 175 arrow R
-> Database Data Block set to No is what makes CONTROL a block without a base table: the form never queries it, inserts into it or locks rows for it, so it needs no table name and no WHERE clause.
 click val:Database Data Block
 prop Database Data Block = No
 click val:Query Data Source Type
@@ -54,13 +52,13 @@ click prop:Insert Allowed
 click prop:Update Allowed
 click prop:Delete Allowed
 nc menu:Tools
+step 'First block - no base table -' arrow L
+> A block without a table is never queried, and no rows are inserted, updated or deleted for it. Choose Layout Editor: the items of CONTROL are drawn on CANVAS1.
 up menu:Tools/Layout Editor
 window layout 0 63 640 397
 front layout
 click canvas
 
-step 'First block - no base table -' arrow L
-> The Text Item tool draws a new item in the current block, which is now CONTROL. Three items are drawn: the customer id, the customer name beside it and, lower down, the total of the orders.
 click tool:Text Item
 drag canvas@90,28 => canvas@160,46
 item TEXT_ITEM1 textitem 90 28 70 18
@@ -77,6 +75,8 @@ item TEXT_ITEM3 textitem 192 256 90 18
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM3 : item
 selitem TEXT_ITEM3
 click tool:Select
+step 'First block - no base table -' arrow NE
+> The Text Item tool drew three items in CONTROL: the customer id, the customer name beside it and the total lower down. The Property Palette names them.
 nc menu:Tools
 click menu:Tools/Property Palette
 window palette 330 63 310 397
@@ -96,8 +96,6 @@ scroll palette 8
 click prop:Data Type
 click val:Database Item
 prop Database Item = No
-step 'First block - no base table -' at 20 290
-> The first item is now CUSTOMER_ID, with Database Item No: no column lies behind a control block's items. The other two items get the same treatment.
 click item:TEXT_ITEM2
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM2
 scroll palette 0
@@ -111,6 +109,8 @@ select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME
 scroll palette 8
 click val:Database Item
 prop Database Item = No
+step 'First block - no base table -' at 20 290
+> CUSTOMER_ID and CUSTOMER_NAME now have Database Item No: no column lies behind the items of a control block. The third item becomes TOTAL the same way, and the module is saved.
 click item:TEXT_ITEM3
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM3
 scroll palette 0

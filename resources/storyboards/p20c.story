@@ -35,8 +35,6 @@ status Connected to shop as demo
 click item:CUSTOMER_NAME
 selitem CUSTOMER_NAME
 
-step 'Find Button' arrow L
-> The Find button lets the user fetch the orders of the chosen customer. The Button tool draws it in the control block, right of the name.
 click tool:Button
 drag canvas@380,28 => canvas@440,48
 item PUSH_BUTTON1 button 380 28 60 20
@@ -55,8 +53,6 @@ prop Height = 20
 prop X Position = 380
 prop Y Position = 28
 
-step 'Find Button' arrow R
-> Name is what the code uses to refer to the button, and Label is the text the user reads on it. The button is named FIND and labelled Find.
 click val:Name
 prop Name = FIND
 rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 = FIND
@@ -72,13 +68,13 @@ selitem FIND
 focus
 click prop:Item Type
 click prop:Iconic
+step 'Find Button' at 215 260 arrow R
+> The Button tool drew PUSH_BUTTON1 right of the name, and the palette named it FIND and labelled it Find. Default Button stays No, so pressing Enter does not click it.
 click prop:Default Button
 click prop:Icon Filename
 click prop:Displayed
 click prop:Enabled
 
-step 'Find Button' at 20 280
-> Mouse Navigate No keeps the cursor in the customer id when the button is clicked; Keyboard Navigable No leaves the button out of the Tab order.
 click val:Mouse Navigate
 prop Mouse Navigate = No
 again
@@ -89,6 +85,8 @@ focus
 click prop:Width
 click prop:Height
 click prop:X Position
+step 'Find Button' at 20 280
+> Mouse Navigate No keeps the cursor in the customer id when Find is clicked; Keyboard Navigable No leaves Find out of the Tab order. Its place and font keep their values.
 click prop:Y Position
 click prop:Canvas
 click prop:Font Name
@@ -102,6 +100,8 @@ focus
 click win:layout
 front layout
 click item:FIND
+step 'Find Button' arrow NE
+> The code of Find goes in an On Press trigger from Quick Triggers. ENTER_BLOCK moves to the ORDERS block and FETCH_ROWS fetches its rows; Compile checks the code.
 nc menu:Program
 up menu:Program/Quick Triggers
 click menu:Program/Quick Triggers/On Press
@@ -113,8 +113,6 @@ code line -- Query the orders into the second block
 code line ENTER_BLOCK('ORDERS');
 code line FETCH_ROWS;
 
-step 'Find Button' at 215 90 arrow NE
-> On Press runs each time the button is clicked: ENTER_BLOCK moves to the ORDERS block and FETCH_ROWS fetches its rows.
 click ed:text
 click ed:Compile
 status Compiled successfully
@@ -128,6 +126,8 @@ click item:LOV_BUTTON
 click item:CUSTOMER_NAME
 click item:FIND
 click item:TOTAL
+step 'Find Button' arrow L
+> The Frame tool draws a frame around the customer line. It groups the control block for the eye and holds no data of its own.
 click tool:Frame
 drag canvas@10,6 => canvas@510,86
 item FRAME1 frame 10 6 500 80
@@ -136,8 +136,6 @@ click tool:Select
 click item:FRAME1
 click canvas +100,+60
 
-step 'Find Button'
-> The frame drawn around the customer line groups the control block for the eye. Now the module is compiled and saved, and the navigator shows both triggers.
 nc menu:Program
 up menu:Program/Compile
 show compiled
@@ -148,6 +146,8 @@ up menu:File/Save
 click win:navigator
 front navigator
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL
+step 'Find Button'
+> The module is compiled and saved. The navigator now shows both buttons of CONTROL with their On Press triggers. The next part adds the second block.
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers
