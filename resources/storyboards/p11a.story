@@ -36,9 +36,10 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
-item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
-item DISC_PCT textitem 110 150 50 16
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 50 16
 window layout 0 63 640 397
 window palette 300 63 340 397
 scroll palette 12

@@ -29,9 +29,10 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
-item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
-item DISC_PCT textitem 110 150 50 16
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 50 16
 window layout 0 63 640 397
 status Ready
 
@@ -45,8 +46,8 @@ pick Edit/Copy
 step 'Properties/Copying a Text Item' at 330 220
 > Paste puts a copy of the item and its prompt on the canvas, a little below and to the right of the original. The pointer drags the copy to its place under DISC_PCT.
 pick Edit/Paste
-item DISC_PCT1_PROMPT text 30 160 80 16 Discount Pct
-item DISC_PCT1 textitem 120 160 50 16
+item DISC_PCT1_PROMPT text 30 200 80 16 Discount Pct
+item DISC_PCT1 textitem 120 200 50 16
 selitem DISC_PCT1
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1 : item
 select Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1
@@ -57,9 +58,9 @@ prop Initial Value = 0
 prop Required = Yes
 prop Format Mask = 90.99
 prop Prompt = Discount Pct
-drag item:DISC_PCT1 => canvas@134,188
-item DISC_PCT1_PROMPT text 20 180 80 16 Discount Pct
-item DISC_PCT1 textitem 110 180 50 16
+drag item:DISC_PCT1 => canvas@134,228
+item DISC_PCT1_PROMPT text 20 220 80 16 Discount Pct
+item DISC_PCT1 textitem 110 220 50 16
 dclick item:DISC_PCT1
 window palette 300 63 340 397
 step 'Properties/Copying a Text Item' at 35 250 arrow R
@@ -82,9 +83,9 @@ type tax_pct{Enter}
 prop Name = TAX_PCT
 rename Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1 = TAX_PCT
 remove DISC_PCT1
-item TAX_PCT textitem 110 180 50 16
+item TAX_PCT textitem 110 220 50 16
 remove DISC_PCT1_PROMPT
-item TAX_PCT_PROMPT text 20 180 80 16 Discount Pct
+item TAX_PCT_PROMPT text 20 220 80 16 Discount Pct
 click prop:Name
 click prop:Class
 scroll palette 12
@@ -103,7 +104,7 @@ step 'Properties/Copying a Text Item' at 40 250
 click val:Prompt
 type Tax rate{Enter}
 prop Prompt = Tax rate
-item TAX_PCT_PROMPT text 20 180 80 16 Tax rate
+item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
 click prop:Prompt
 click prop:Hint
 step 'Properties/Copying a Text Item' at 330 220 arrow D

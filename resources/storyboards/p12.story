@@ -30,13 +30,14 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
-item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
-item DISC_PCT textitem 110 150 50 16
-item TAX_PCT_PROMPT text 20 180 80 16 Tax rate
-item TAX_PCT textitem 110 180 50 16
-item NET_TOTAL_PROMPT text 20 210 80 16 Net total
-item NET_TOTAL textitem 110 210 80 16
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 50 16
+item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
+item TAX_PCT textitem 110 220 50 16
+item NET_TOTAL_PROMPT text 20 250 80 16 Net total
+item NET_TOTAL textitem 110 250 80 16
 window layout 0 63 640 397
 status Ready
 
@@ -50,8 +51,8 @@ click tool:Button
 
 step 'Description' at 330 250 arrow D
 > A click to the right of NET_TOTAL places a button of the standard size. Like a text item, the button joins the block selected in the navigator, ORDERS.
-click canvas@210,208
-item PUSH_BUTTON1 button 210 208 60 18
+click canvas@210,248
+item PUSH_BUTTON1 button 210 248 60 18
 selitem PUSH_BUTTON1
 tool Select
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
@@ -85,13 +86,13 @@ step 'Properties' at 330 150
 > The Window menu brings the Layout Editor to the front.
 pick Window/3 Layout Editor
 front layout
-item PUSH_BUTTON1 button 210 208 60 18 Recalculate
+item PUSH_BUTTON1 button 210 248 60 18 Recalculate
 
 step 'Properties' at 380 310
 > The button now carries its label. Dragging its right handle widens it until the whole word fits.
 click item:PUSH_BUTTON1
-drag item:PUSH_BUTTON1 +29,+8 => canvas@289,225
-item PUSH_BUTTON1 button 210 208 80 18 Recalculate
+drag item:PUSH_BUTTON1 +29,+8 => canvas@289,265
+item PUSH_BUTTON1 button 210 248 80 18 Recalculate
 prop Width = 80
 
 step 'Properties' at 380 310 arrow R
