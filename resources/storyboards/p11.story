@@ -16,6 +16,7 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
 node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 select Forms/ORDERS
 canvas CANVAS1 540 340

@@ -20,6 +20,7 @@ node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
 node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items

@@ -17,6 +17,7 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM3 : item
 node Forms/ORDERS/Property Classes/AMOUNT_FIELD : group
 node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items
