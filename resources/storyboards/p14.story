@@ -13,7 +13,6 @@ expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
-node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
 node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
@@ -21,6 +20,7 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
 node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
 expand Forms/ORDERS/Blocks/ORDERS/Items
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text

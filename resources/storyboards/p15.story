@@ -12,11 +12,6 @@ expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
-node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
-node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
-node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
-node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
-node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
 node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
@@ -24,6 +19,11 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
 node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
 expand Forms/ORDERS/Blocks/ORDERS/Items
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
@@ -52,7 +52,7 @@ item RADIO_BUTTON1 radio 410 80 90 16 Cash
 item RADIO_BUTTON2 radio 410 100 90 16 Card
 item RADIO_BUTTON3 radio 410 120 90 16 Invoice
 item PAY_FRAME frame 400 68 120 78 Payment
-item ORDER_STATUS list 400 28 120 18 Pending
+item ORDER_STATUS list 400 28 120 18
 status Ready
 
 step 'Data Elements - Check boxes'

@@ -3,6 +3,7 @@
 # named, its picture properties explained one by one, given a prompt and
 # tried in the running form.
 part p16
+starts-elsewhere products.fdes is opened: the PRODUCTS form, a second example beside ORDERS
 
 caption Form Designer - [PRODUCTS]
 node Forms/PRODUCTS : module
@@ -26,10 +27,10 @@ item DESCRIPTION_PROMPT text 20 60 80 16 Description
 item DESCRIPTION textitem 110 58 160 18
 item PRICE_PROMPT text 20 90 80 16 Price
 item PRICE textitem 110 88 70 18
-status Ready
+status Opened products.fdes
 
 step 'Data Elements - Image items'
-> An image item shows a picture in the form. This lesson leaves ORDERS for a second form, PRODUCTS, which gets a photo of each product.
+> An image item shows a picture in the form. This lesson opens products.fdes, a second form, PRODUCTS, which gets a photo of each product.
 down tool:Image
 
 step 'Description' at 215 240 arrow L

@@ -6,7 +6,36 @@ part p20d
 
 caption Form Designer - [ORDERS_FORM]
 window navigator 0 63 300 397
-node Forms/MODULE1 : module
+node Forms/ORDERS : module
+node Forms/ORDERS/Blocks/ORDERS : block
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/IS_PAID : checkbox
+node Forms/ORDERS/Blocks/ORDERS/Items/SHIP_VIA : item
+node Forms/ORDERS/Blocks/ORDERS/Items/BUYER : item
+node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Lists of Values/LOV1 : lov
+node Forms/ORDERS/Lists of Values/LOV2 : lov
+node Forms/ORDERS/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/CODE : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP2 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP2/Column Definitions/NAME : column
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 node Forms/ORDERS_FORM : module
 node Forms/ORDERS_FORM/Blocks/CONTROL : block
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item

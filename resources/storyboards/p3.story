@@ -3,13 +3,14 @@
 # ORDERS block built by the Data Block Wizard and laid out by the Layout
 # Wizard, then moved and resized by hand in the Layout Editor.
 part p3
+starts-elsewhere a new session of the designer with no module open: the first form is built from nothing
 
 caption Form Designer
 window navigator 0 63 300 397
 status Ready
 
 step 'Creating a Basic Form'
-> In this lesson you build your first form, for the ORDERS table: a new module, preferences, a connection, then the wizards and some hand layout.
+> The designer starts afresh, with no module open. You build your first form, for the ORDERS table: a module, preferences, a connection, the wizards and some hand layout.
 click node:Forms
 
 step 'Create empty form module' arrow U 38 4

@@ -3,6 +3,7 @@
 # set on a new text item of the ORDERS block: Name, Class, Displayed,
 # Width, Height, Visual Attribute Name, Font Name, Font Size, Font Style.
 part p9
+starts-elsewhere orders9.fdes is opened: a copy of ORDERS cut down to three items and a new text item
 
 caption Form Designer - [ORDERS]
 window navigator 0 63 300 397
@@ -34,10 +35,10 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item TEXT_ITEM3 textitem 110 118 80 16
-status Ready
+status Opened orders9.fdes
 
 step 'Interface Objects - Common Properties' at 330 250
-> Interface objects share common properties. This lesson starts from a copy of ORDERS cut down to three items and sets them on TEXT_ITEM3, for the amount due.
+> Interface objects share common properties. This lesson opens orders9.fdes, a copy of ORDERS cut down to three items, and sets them on a fourth one, TEXT_ITEM3.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM3
 
