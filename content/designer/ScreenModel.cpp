@@ -165,6 +165,18 @@ QString ScreenModel::propertyValue(const QString& path, const QString& prop) con
     return {};
 }
 
+QString ScreenModel::canvasText(const CanvasItem& item)
+{
+    if (!item.label.isEmpty())
+        return item.label;
+    // An unlabelled button shows its name; one too small for the name (a
+    // button of a few pixels beside a field) shows a plain face until it
+    // gets its label, rather than a name cut short.
+    if (item.kind == QLatin1String("button") && textW(item.name) + 6 > item.rect.width())
+        return {};
+    return item.name;
+}
+
 bool ScreenModel::isCheckItem(const QString& name) const
 {
     return std::any_of(m_items.begin(), m_items.end(),
@@ -720,8 +732,7 @@ void ScreenModel::layoutLayout(const QRect& client, std::vector<ScreenElement>& 
         const QRect r = item.rect.translated(o).intersected(canvas);
         if (r.isEmpty())
             continue;
-        out.push_back({QStringLiteral("item:") + item.name, QStringLiteral("item:") + item.kind, r,
-                       item.label.isEmpty() ? item.name : item.label,
+        out.push_back({QStringLiteral("item:") + item.name, QStringLiteral("item:") + item.kind, r, canvasText(item),
                        m_selectedItem == item.name ? ScreenElement::Selected : 0, 0});
     }
 }

@@ -108,6 +108,7 @@ private:
     QString* focusedText();
     bool focusIsTextBox() const;
     bool isCheckItem(const QString& name) const;
+    static QString canvasText(const CanvasItem& item);
     QRect canvasOrigin() const;
 
     void layoutChrome(std::vector<ScreenElement>& out) const;

@@ -187,6 +187,11 @@ int FramePainter::content(const QRect& r, const QString& s, const QColor& color,
                 shown.remove(0, 1);
         } else {
             shown = fm.elidedText(s, Qt::ElideRight, r.width());
+            // On the designer's canvas the text is the item's name or
+            // label, which the learner is told to look for: it must show
+            // whole, so a cut one counts as clipped, like any fixed text.
+            if (m_clipped && m_current && m_current->name.startsWith(QLatin1String("item:")))
+                m_clipped->push_back(ClippedText{m_current->name, s, r, QSize(width(s), fm.ascent() + fm.descent())});
         }
     }
     text(r, shown, color, flags);

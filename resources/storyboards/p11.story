@@ -209,8 +209,8 @@ click item:DISC_PCT
 
 step 'Properties/Layout' at 330 220 arrow SW
 > A percentage needs far less room than the default width, so the pointer drags the right handle to the left.
-drag item:DISC_PCT +39,+7 => canvas@159,205
-item DISC_PCT textitem 110 190 50 16
+drag item:DISC_PCT +39,+7 => canvas@165,205
+item DISC_PCT textitem 110 190 56 16
 prop Width = 50
 
 step 'Properties/Layout' at 330 220

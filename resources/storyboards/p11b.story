@@ -33,7 +33,7 @@ item BOILERPLATE1 text 20 120 80 16 Amount Due
 item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
 item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
-item DISC_PCT textitem 110 190 50 16
+item DISC_PCT textitem 110 190 56 16
 window layout 0 63 640 397
 status Ready
 
@@ -48,11 +48,11 @@ step 'Properties/Copying a Text Item' at 330 220
 > Paste puts a copy of the item and its prompt on the canvas, a little below and to the right of the original. The pointer drags the copy to its place under DISC_PCT.
 pick Edit/Paste
 item DISC_PCT1_PROMPT text 30 200 80 16 Discount Pct
-item DISC_PCT1 textitem 120 200 50 16
+item DISC_PCT1 textitem 120 200 56 16
 selitem DISC_PCT1
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1 : item
 select Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1
-prop Width = 50
+prop Width = 56
 prop Data Type = Number
 prop Maximum Length = 5
 prop Initial Value = 0
@@ -61,7 +61,7 @@ prop Format Mask = 90.99
 prop Prompt = Discount Pct
 drag item:DISC_PCT1 => canvas@134,228
 item DISC_PCT1_PROMPT text 20 220 80 16 Discount Pct
-item DISC_PCT1 textitem 110 220 50 16
+item DISC_PCT1 textitem 110 220 56 16
 dclick item:DISC_PCT1
 window palette 300 63 340 397
 step 'Properties/Copying a Text Item' at 35 250 arrow R
@@ -84,7 +84,7 @@ type tax_pct{Enter}
 prop Name = TAX_PCT
 rename Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1 = TAX_PCT
 remove DISC_PCT1
-item TAX_PCT textitem 110 220 50 16
+item TAX_PCT textitem 110 220 56 16
 remove DISC_PCT1_PROMPT
 item TAX_PCT_PROMPT text 20 220 80 16 Discount Pct
 click prop:Name

@@ -34,9 +34,9 @@ item BOILERPLATE1 text 20 120 80 16 Amount Due
 item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
 item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
-item DISC_PCT textitem 110 190 50 16
+item DISC_PCT textitem 110 190 56 16
 item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
-item TAX_PCT textitem 110 220 50 16
+item TAX_PCT textitem 110 220 56 16
 window layout 0 63 640 397
 status Ready
 

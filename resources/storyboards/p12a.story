@@ -26,7 +26,7 @@ expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items
 select Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1
 prop Label = Recalculate
-prop Width = 80
+prop Width = 100
 prop X Position = 210
 prop Y Position = 248
 canvas CANVAS1 540 340
@@ -40,12 +40,12 @@ item BOILERPLATE1 text 20 120 80 16 Amount Due
 item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
 item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
-item DISC_PCT textitem 110 190 50 16
+item DISC_PCT textitem 110 190 56 16
 item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
-item TAX_PCT textitem 110 220 50 16
+item TAX_PCT textitem 110 220 56 16
 item NET_TOTAL_PROMPT text 20 250 80 16 Net total
 item NET_TOTAL textitem 110 250 80 16
-item PUSH_BUTTON1 button 210 248 80 18 Recalculate
+item PUSH_BUTTON1 button 210 248 100 18 Recalculate
 window layout 0 63 640 397
 status Ready
 

@@ -37,12 +37,12 @@ item BOILERPLATE1 text 20 120 80 16 Amount Due
 item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
 item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
-item DISC_PCT textitem 110 190 50 16
+item DISC_PCT textitem 110 190 56 16
 item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
-item TAX_PCT textitem 110 220 50 16
+item TAX_PCT textitem 110 220 56 16
 item NET_TOTAL_PROMPT text 20 250 80 16 Net total
 item NET_TOTAL textitem 110 250 80 16
-item PUSH_BUTTON1 button 210 248 80 18 Recalculate
+item PUSH_BUTTON1 button 210 248 100 18 Recalculate
 status Ready
 
 step 'Interface Objects - List items'
@@ -56,7 +56,7 @@ up tool:List Item
 step 'Description' at 330 200 arrow SW
 > Press the mouse button right of the Recalculate column, at the top, where the top-left corner of the list should go.
 down canvas@400,28
-item LIST_ITEM1 list 400 28 80 18
+item LIST_ITEM1 list 400 28 90 18
 selitem LIST_ITEM1
 node Forms/ORDERS/Blocks/ORDERS/Items/LIST_ITEM1 : list
 select Forms/ORDERS/Blocks/ORDERS/Items/LIST_ITEM1
@@ -64,7 +64,7 @@ tool Select
 
 step 'Description' at 330 200
 > Drag to the opposite corner and let go. The designer adds LIST_ITEM1 to the ORDERS block and draws it with a small button at its right end, the mark of a drop-down list.
-up canvas@480,46
+up canvas@490,46
 click item:LIST_ITEM1
 
 step 'Description' at 215 240
@@ -84,7 +84,7 @@ up val:Name
 type order_status{Enter}
 rename Forms/ORDERS/Blocks/ORDERS/Items/LIST_ITEM1 = ORDER_STATUS
 prop Name = ORDER_STATUS
-item ORDER_STATUS list 400 28 80 18
+item ORDER_STATUS list 400 28 90 18
 remove LIST_ITEM1
 selitem ORDER_STATUS
 

@@ -39,12 +39,12 @@ item BOILERPLATE1 text 20 120 80 16 Amount Due
 item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
 item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
-item DISC_PCT textitem 110 190 50 16
+item DISC_PCT textitem 110 190 56 16
 item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
-item TAX_PCT textitem 110 220 50 16
+item TAX_PCT textitem 110 220 56 16
 item NET_TOTAL_PROMPT text 20 250 80 16 Net total
 item NET_TOTAL textitem 110 250 80 16
-item PUSH_BUTTON1 button 210 248 80 18 Recalculate
+item PUSH_BUTTON1 button 210 248 100 18 Recalculate
 item ORDER_STATUS list 400 28 120 18
 status Ready
 
@@ -59,7 +59,7 @@ up tool:Radio Button
 step 'Description/Radio Buttons' at 330 240 arrow SW
 > Press the mouse button on the canvas below the status list.
 down canvas@410,80
-item RADIO_BUTTON1 radio 410 80 90 16
+item RADIO_BUTTON1 radio 410 80 95 16
 selitem RADIO_BUTTON1
 node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1 : radio
 node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON1 : radiobutton
@@ -68,7 +68,7 @@ tool Select
 
 step 'Description/Radio Buttons' at 330 240
 > Drag and release. A radio button never stands alone: it always belongs to a radio group, so the designer creates the group RADIO_GROUP1 in the ORDERS block and puts RADIO_BUTTON1 into it.
-up canvas@500,96
+up canvas@505,96
 click item:RADIO_BUTTON1
 click item:ORDER_STATUS
 click item:RADIO_BUTTON1
@@ -84,7 +84,7 @@ step 'Properties/Radio Buttons' at 20 240 arrow R
 click val:Label
 type Cash
 prop Label = Cash
-item RADIO_BUTTON1 radio 410 80 90 16 Cash
+item RADIO_BUTTON1 radio 410 80 95 16 Cash
 click item:RADIO_BUTTON1
 
 step 'Properties/Radio Buttons' at 20 240
@@ -96,12 +96,12 @@ step 'Description/Radio Buttons' at 330 240 arrow U @26,297
 > The canvas shows the label Cash beside the round button. Draw the second button just below the first.
 click tool:Radio Button
 down canvas@410,100
-item RADIO_BUTTON2 radio 410 100 90 16
+item RADIO_BUTTON2 radio 410 100 95 16
 selitem RADIO_BUTTON2
 node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON2 : radiobutton
 select Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON2
 tool Select
-up canvas@500,116
+up canvas@505,116
 click item:RADIO_BUTTON2
 
 step 'Properties/Radio Buttons' at 20 240 arrow R
@@ -109,7 +109,7 @@ step 'Properties/Radio Buttons' at 20 240 arrow R
 click val:Label
 type Card
 prop Label = Card
-item RADIO_BUTTON2 radio 410 100 90 16 Card
+item RADIO_BUTTON2 radio 410 100 95 16 Card
 click item:RADIO_BUTTON2
 
 step 'Properties/Radio Buttons' at 20 240
@@ -119,12 +119,12 @@ type 2
 
 click tool:Radio Button
 down canvas@410,120
-item RADIO_BUTTON3 radio 410 120 90 16
+item RADIO_BUTTON3 radio 410 120 95 16
 selitem RADIO_BUTTON3
 node Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON3 : radiobutton
 select Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons/RADIO_BUTTON3
 tool Select
-up canvas@500,136
+up canvas@505,136
 click item:RADIO_BUTTON3
 
 step 'Properties/Radio Buttons' at 20 240 arrow R
@@ -132,7 +132,7 @@ step 'Properties/Radio Buttons' at 20 240 arrow R
 click val:Label
 type Invoice
 prop Label = Invoice
-item RADIO_BUTTON3 radio 410 120 90 16 Invoice
+item RADIO_BUTTON3 radio 410 120 95 16 Invoice
 click item:RADIO_BUTTON3
 click val:Radio Button Value
 type 3{Enter}

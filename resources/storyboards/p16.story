@@ -115,7 +115,7 @@ step 'Description' at 330 240 arrow NW
 > The wider frame is on the canvas. A prompt tells the user what the picture is: pick the Text tool...
 click tool:Text
 down canvas@110,112
-item BOILERPLATE1 text 110 112 60 16
+item BOILERPLATE1 text 110 112 70 16
 selitem BOILERPLATE1
 tool Select
 focus item:BOILERPLATE1

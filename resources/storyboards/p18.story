@@ -48,15 +48,15 @@ item BOILERPLATE1 text 20 120 80 16 Amount Due
 item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
 item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
-item DISC_PCT textitem 110 190 50 16
+item DISC_PCT textitem 110 190 56 16
 item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
-item TAX_PCT textitem 110 220 50 16
+item TAX_PCT textitem 110 220 56 16
 item NET_TOTAL_PROMPT text 20 250 80 16 Net total
 item NET_TOTAL textitem 110 250 80 16
-item PUSH_BUTTON1 button 210 248 80 18 Recalculate
-item RADIO_BUTTON1 radio 410 80 90 16 Cash
-item RADIO_BUTTON2 radio 410 100 90 16 Card
-item RADIO_BUTTON3 radio 410 120 90 16 Invoice
+item PUSH_BUTTON1 button 210 248 100 18 Recalculate
+item RADIO_BUTTON1 radio 410 80 95 16 Cash
+item RADIO_BUTTON2 radio 410 100 95 16 Card
+item RADIO_BUTTON3 radio 410 120 95 16 Invoice
 item PAY_FRAME frame 400 68 120 78 Payment
 item IS_PAID check 410 160 90 16 Paid
 item ORDER_STATUS list 400 28 120 18

@@ -89,8 +89,8 @@ front layout
 click canvas
 
 click tool:Text Item
-drag canvas@90,28 => canvas@160,46
-item TEXT_ITEM1 textitem 90 28 70 18
+drag canvas@90,28 => canvas@162,46
+item TEXT_ITEM1 textitem 90 28 72 18
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1 : item
 selitem TEXT_ITEM1
 click tool:Text Item
@@ -118,7 +118,7 @@ click val:Name
 prop Name = CUSTOMER_ID
 rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM1 = CUSTOMER_ID
 remove TEXT_ITEM1
-item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_ID textitem 90 28 72 18
 selitem CUSTOMER_ID
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID
 scroll palette 8

@@ -49,7 +49,7 @@ expand Forms/ORDERS_FORM
 expand Forms/ORDERS_FORM/Blocks
 select Forms/ORDERS_FORM
 canvas CANVAS1 540 340
-item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_ID textitem 90 28 72 18
 item CUSTOMER_NAME textitem 192 28 170 18
 item TOTAL textitem 192 256 90 18
 status Connected to shop as demo

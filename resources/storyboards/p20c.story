@@ -55,7 +55,7 @@ expand Forms/ORDERS_FORM
 expand Forms/ORDERS_FORM/Blocks
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME
 canvas CANVAS1 540 340
-item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_ID textitem 90 28 72 18
 item LOV_BUTTON button 164 28 22 18 ...
 item CUSTOMER_NAME textitem 192 28 170 18
 item TOTAL textitem 192 256 90 18
@@ -65,8 +65,8 @@ click item:CUSTOMER_NAME
 selitem CUSTOMER_NAME
 
 click tool:Button
-drag canvas@380,28 => canvas@440,48
-item PUSH_BUTTON1 button 380 28 60 20
+drag canvas@380,28 => canvas@460,48
+item PUSH_BUTTON1 button 380 28 80 20
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 : button
 selitem PUSH_BUTTON1
 again
@@ -87,12 +87,12 @@ prop Name = FIND
 rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 = FIND
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 remove PUSH_BUTTON1
-item FIND button 380 28 60 20
+item FIND button 380 28 80 20
 selitem FIND
 click val:Label
 prop Label = Find
 remove FIND
-item FIND button 380 28 60 20 Find
+item FIND button 380 28 80 20 Find
 selitem FIND
 focus
 click prop:Item Type

@@ -57,10 +57,10 @@ expand Forms/ORDERS_FORM/Blocks
 select Forms/ORDERS_FORM/Blocks/CONTROL
 canvas CANVAS1 540 340
 item FRAME1 frame 10 6 500 80
-item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_ID textitem 90 28 72 18
 item LOV_BUTTON button 164 28 22 18 ...
 item CUSTOMER_NAME textitem 192 28 170 18
-item FIND button 380 28 60 20 Find
+item FIND button 380 28 80 20 Find
 item TOTAL textitem 192 256 90 18
 status Connected to shop as demo
 

@@ -66,10 +66,10 @@ expand Forms/ORDERS_FORM/Blocks/CONTROL/Items
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 canvas CANVAS1 540 340
 item FRAME1 frame 10 6 500 80
-item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_ID textitem 90 28 72 18
 item LOV_BUTTON button 164 28 22 18 ...
 item CUSTOMER_NAME textitem 192 28 170 18
-item FIND button 380 28 60 20 Find
+item FIND button 380 28 80 20 Find
 item ORDERS_FRAME frame 10 96 500 150 Orders
 item ORDER_ID_PROMPT text 20 104 70 16 Order Id
 item ORDER_DATE_PROMPT text 96 104 90 16 Order Date

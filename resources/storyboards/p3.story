@@ -226,8 +226,8 @@ click tool:Select
 
 step 'Modifying layout' at 360 280 arrow R
 > The wizard made every item the same width, but a customer id needs less room than the others. Dragging the right edge of CUSTOMER_ID makes it narrower.
-drag item:CUSTOMER_ID +38,+0 => canvas@160,93
-item CUSTOMER_ID textitem 110 84 50 18
+drag item:CUSTOMER_ID +38,+0 => canvas@182,93
+item CUSTOMER_ID textitem 110 84 72 18
 selitem CUSTOMER_ID
 
 step 'Modifying layout' at 360 280

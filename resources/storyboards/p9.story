@@ -5,8 +5,22 @@
 part p9
 starts-elsewhere orders9.fdes is opened: a copy of ORDERS cut down to three items and a new text item
 
-caption Form Designer - [ORDERS]
+caption Form Designer
 window navigator 0 63 300 397
+expand Forms
+window palette 300 63 340 397
+front navigator
+show open
+set File name = orders9.fdes
+rows Folders and files = orders.fdes | orders9.fdes | products.fdes
+selrow Folders and files/orders9.fdes
+status Ready
+
+step 'Interface Objects - Common Properties' at 350 250
+> Interface objects share common properties. Press Open to load orders9.fdes, a copy of ORDERS cut down to three items; the properties are set on a fourth one, TEXT_ITEM3.
+click btn:Open
+hide
+caption Form Designer - [ORDERS]
 node Forms/ORDERS : module
 expand Forms
 expand Forms/ORDERS
@@ -25,8 +39,6 @@ expand Forms/ORDERS/Blocks/ORDERS/Items
 expand Forms/ORDERS/Property Classes
 scroll navigator 3
 select Forms/ORDERS/Blocks/ORDERS
-window palette 300 63 340 397
-front navigator
 canvas CANVAS1 540 340
 item ORDER_ID_PROMPT text 20 30 80 16 Order Id
 item ORDER_ID textitem 110 28 80 18
@@ -36,10 +48,6 @@ item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item TEXT_ITEM3 textitem 110 118 80 16
 status Opened orders9.fdes
-
-step 'Interface Objects - Common Properties' at 330 250
-> Interface objects share common properties. This lesson opens orders9.fdes, a copy of ORDERS cut down to three items, and sets them on a fourth one, TEXT_ITEM3.
-click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM3
 
 step 'Name' at 40 250 arrow R
