@@ -141,12 +141,12 @@ step 'Description/Radio Groups' at 215 240
 > Now the group itself. The Object Navigator shows how the buttons are arranged under it.
 nc menu:Tools
 up menu:Tools/Object Navigator
-window navigator 0 63 300 397
+window navigator 340 63 300 397
 scroll navigator 6
 expand Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1
 expand Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1/Radio Buttons
 
-step 'Description/Radio Groups' at 330 240 arrow R
+step 'Description/Radio Groups' at 330 110 arrow R
 > RADIO_GROUP1 is listed under Items, like every item of the block. Its Radio Buttons node holds the three buttons in the order they were drawn. Click the group to see its properties.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/RADIO_GROUP1
 
@@ -182,7 +182,7 @@ click prop:Displayed
 click prop:Enabled
 click prop:Canvas
 
-step 'Properties/Radio Buttons' at 330 260 arrow R
+step 'Properties/Radio Buttons' at 330 160 arrow R
 > Back to the buttons: each one keeps a few properties of its own. Click RADIO_BUTTON1 in the navigator.
 click node:Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1
 
