@@ -390,6 +390,20 @@ void ScreenModel::command(const QString& verb, const QString& args)
                 bad(QStringLiteral("no menu '%1'").arg(path));
             m_openMenus << path;
         }
+    } else if (verb == QLatin1String("droplist")) {
+        // droplist A | B | C = B opens the choices of the value being
+        // clicked; a bare droplist closes them.
+        m_dropChoices.clear();
+        m_dropChosen.clear();
+        m_dropAnchor.clear();
+        if (args.trimmed().isEmpty())
+            return;
+        const auto [choices, chosen] = assignment(args);
+        m_dropChoices = bars(choices);
+        m_dropChosen = chosen.trimmed();
+        if (!m_dropChoices.contains(m_dropChosen))
+            bad(QStringLiteral("droplist: '%1' is not one of the choices").arg(m_dropChosen));
+        m_dropAnchor = m_pressed.startsWith(QLatin1String("val:")) ? m_pressed : QStringLiteral("val:") + m_selectedProp;
     } else if (verb == QLatin1String("edtitle")) {
         m_editorTitle = args.trimmed();
     } else if (verb == QLatin1String("focus")) {
@@ -554,6 +568,7 @@ void ScreenModel::event(Input input, const QString& target, const QString& keyTe
     case Input::Down:
         if (!target.startsWith(QLatin1String("menu:")))
             m_openMenus.clear();
+        m_dropChoices.clear();
         m_pressed = target;
         return;
     case Input::Up: {
@@ -712,6 +727,25 @@ void ScreenModel::layoutPalette(const QRect& client, std::vector<ScreenElement>&
         out.push_back({focusName, QStringLiteral("propval"), QRect(client.x() + nameW, y, client.width() - nameW, kRowH),
                        propertyValue(m_selectedNode, prop), flags | (m_focus == focusName ? ScreenElement::Focused : 0), 0});
     }
+    layoutDropList(client, out);
+}
+
+void ScreenModel::layoutDropList(const QRect& client, std::vector<ScreenElement>& out) const
+{
+    if (m_dropChoices.isEmpty())
+        return;
+    const auto cell = std::find_if(out.rbegin(), out.rend(), [&](const ScreenElement& e) { return e.name == m_dropAnchor; });
+    if (cell == out.rend())
+        return;
+    const QRect anchor = cell->rect;
+    const int h = static_cast<int>(m_dropChoices.size()) * kRowH + 2;
+    // Under the cell, or above it when the palette ends too soon.
+    const int y = anchor.bottom() + 1 + h <= client.bottom() ? anchor.bottom() + 1 : anchor.top() - h;
+    const QRect box(anchor.x(), y, anchor.width(), h);
+    out.push_back({QString(), QStringLiteral("dropbox"), box, {}, 0, 0});
+    for (int i = 0; i < m_dropChoices.size(); ++i)
+        out.push_back({QString(), QStringLiteral("listrow"), QRect(box.x() + 1, box.y() + 1 + i * kRowH, box.width() - 2, kRowH),
+                       m_dropChoices[i], m_dropChoices[i] == m_dropChosen ? ScreenElement::Selected : 0, 0});
 }
 
 void ScreenModel::layoutLayout(const QRect& client, std::vector<ScreenElement>& out) const

@@ -119,6 +119,7 @@ private:
     void layoutEditor(const QRect& client, std::vector<ScreenElement>& out) const;
     void layoutRuntime(const QRect& client, std::vector<ScreenElement>& out) const;
     void layoutMenus(std::vector<ScreenElement>& out) const;
+    void layoutDropList(const QRect& client, std::vector<ScreenElement>& out) const;
     void layoutDialog(const OpenDialog& d, std::vector<ScreenElement>& out) const;
 
     const DesignerDefs& m_defs;
@@ -139,6 +140,11 @@ private:
     QString m_editorTitle;
     QMap<QString, QString> m_runValues;
     QSet<QString> m_ticked;                     // check boxes of the running form
+    // A palette value's list of choices, shown open under its cell while
+    // the learner picks from it.
+    QString m_dropAnchor;                       // "val:PROPERTY"
+    QStringList m_dropChoices;
+    QString m_dropChosen;
     QStringList m_openMenus;
     std::vector<OpenDialog> m_dialogs;
     QString m_focus;

@@ -458,6 +458,13 @@ void FramePainter::element(const ScreenElement& e)
     } else if (k == QLatin1String("field") || k == QLatin1String("propval") || k == QLatin1String("textbox")
                || k == QLatin1String("listbox") || k == QLatin1String("codearea")) {
         editArea(e);
+    } else if (k == QLatin1String("dropbox")) {
+        // An open list of choices stands over the rows below it: a black
+        // edge and a shadow set it apart from the palette.
+        m_p.fillRect(r.translated(2, 2), kShadow);
+        m_p.fillRect(r, kLight);
+        m_p.setPen(Qt::black);
+        m_p.drawRect(r.adjusted(0, 0, -1, -1));
     } else if (k == QLatin1String("treebox")) {
         m_p.fillRect(r, kLight);
         m_p.setPen(kShadow);

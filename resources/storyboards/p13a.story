@@ -68,8 +68,11 @@ click prop:List Style
 
 step 'Properties/List Style' at 20 240 arrow R
 > Set List Style to Tlist.
-click val:List Style
+down val:List Style
+droplist Poplist | Tlist | Combo Box = Tlist
+up val:List Style
 prop List Style = Tlist
+droplist
 item ORDER_STATUS textitem 400 28 120 52
 
 step 'Properties/List Style' at 20 300 arrow NW
@@ -78,14 +81,20 @@ click item:ORDER_STATUS
 
 step 'Properties/List Style' at 20 240 arrow R
 > Combo Box gives the list a text field again. Choose it where the user may need a value that no element offers.
-click val:List Style
+down val:List Style
+droplist Poplist | Tlist | Combo Box = Combo Box
+up val:List Style
 prop List Style = Combo Box
+droplist
 item ORDER_STATUS list 400 28 120 18
 
 step 'Properties/List Style' at 20 240 arrow R
 > An order can only be Pending, Shipped or Cancelled, so set the style back to Poplist.
-click val:List Style
+down val:List Style
+droplist Poplist | Tlist | Combo Box = Poplist
+up val:List Style
 prop List Style = Poplist
+droplist
 
 step 'Properties/Elements in List' at 20 240 arrow D
 > Elements in List keeps the labels and values entered in the first part. They are the only values a poplist or a Tlist can give the item.

@@ -161,8 +161,11 @@ click prop:Item Type
 
 step 'Properties/Radio Groups' at 420 300 arrow L prop:Data Type
 > Data Type must suit the values of the buttons. The values 1, 2 and 3 are numbers, so set it to Number.
-click val:Data Type
+down val:Data Type
+droplist Char | Number | Date = Number
+up val:Data Type
 prop Data Type = Number
+droplist
 
 step 'Properties/Radio Groups' at 420 300 arrow D
 > Initial Value decides which button is on when a new record appears. Type 1, so that new orders start as paid in cash.

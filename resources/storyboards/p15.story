@@ -111,8 +111,11 @@ click prop:Mapping of Other Values
 
 step 'Properties' at 20 310
 > The two values are numbers, so set Data Type to Number.
-click val:Data Type
+down val:Data Type
+droplist Char | Number | Date = Number
+up val:Data Type
 prop Data Type = Number
+droplist
 
 step 'Properties' at 20 310
 > Initial Value must be one of the two values. Type 0, so that a new order starts unpaid with an empty box.

@@ -88,8 +88,11 @@ click prop:Sizing Style
 
 step 'Properties/Sizing Style' at 20 310 arrow R
 > Product photos come in many sizes, so set Sizing Style to Adjust.
-click val:Sizing Style
+down val:Sizing Style
+droplist Crop | Adjust = Adjust
+up val:Sizing Style
 prop Sizing Style = Adjust
+droplist
 
 step 'Properties/Show Palette' at 20 310
 > Show Palette set to Yes puts a small tool palette beside the image at run time, with which the user can zoom and move the picture.

@@ -201,8 +201,11 @@ click prop:List Type
 
 step 'Properties' at 20 300 arrow R
 > Record Group names that group. Choose RECORD_GROUP1.
-click val:Record Group
+down val:Record Group
+droplist RECORD_GROUP1 = RECORD_GROUP1
+up val:Record Group
 prop Record Group = RECORD_GROUP1
+droplist
 
 step 'Column Mapping' at 20 300 arrow R
 > Column Mapping Properties decides how each column of the group is shown and where its value goes. Click its value to open the LOV Column Mapping dialog.
@@ -256,8 +259,11 @@ click prop:Filter Before Display
 
 step 'Properties' at 20 300
 > Automatic Display set to Yes opens the LOV by itself as soon as the cursor enters the item. Set it to Yes.
-click val:Automatic Display
+down val:Automatic Display
+droplist Yes | No = Yes
+up val:Automatic Display
 prop Automatic Display = Yes
+droplist
 
 step 'Properties' at 20 300 arrow U
 > Automatic Refresh re-reads the record group each time the LOV opens. For a static group that has no effect, since its rows are always the same.

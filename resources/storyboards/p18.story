@@ -163,8 +163,11 @@ click prop:Title
 
 step 'Properties' at 20 300 arrow R
 > Record Group names the group that supplies the rows: choose RECORD_GROUP2.
-click val:Record Group
+down val:Record Group
+droplist RECORD_GROUP1 | RECORD_GROUP2 = RECORD_GROUP2
+up val:Record Group
 prop Record Group = RECORD_GROUP2
+droplist
 click prop:List Type
 
 step 'Column Mapping' at 20 300
@@ -205,18 +208,27 @@ click prop:Automatic Refresh
 
 step 'Properties' at 20 300
 > Filter Before Display suits long lists. Set to Yes, it first asks the user for the start of a name and fetches only the rows that match.
-click val:Filter Before Display
+down val:Filter Before Display
+droplist Yes | No = Yes
+up val:Filter Before Display
 prop Filter Before Display = Yes
+droplist
 
 step 'Properties' at 20 300 arrow U
 > Set Automatic Display to Yes as well, so that the LOV appears as soon as the cursor enters the Buyer item.
-click val:Automatic Display
+down val:Automatic Display
+droplist Yes | No = Yes
+up val:Automatic Display
 prop Automatic Display = Yes
+droplist
 
 step 'Properties' at 20 300 arrow U
 > Automatic Select set to Yes returns the only row without showing the list when the filter leaves just one buyer.
-click val:Automatic Select
+down val:Automatic Select
+droplist Yes | No = Yes
+up val:Automatic Select
 prop Automatic Select = Yes
+droplist
 click prop:Automatic Skip
 click prop:Automatic Position
 click prop:Automatic Column Width

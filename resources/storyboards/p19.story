@@ -115,8 +115,11 @@ click val:Mouse Navigation Limit
 
 step 'Properties/Navigation' at 20 300 arrow R
 > First Navigation Block is the block the cursor goes to when the form starts. Left empty, it is the first block in the navigator. Choose ORDERS.
-click val:First Navigation Block
+down val:First Navigation Block
+droplist ORDERS = ORDERS
+up val:First Navigation Block
 prop First Navigation Block = ORDERS
+droplist
 
 step 'Properties/Visual Attributes' at 20 300 arrow R
 > Current Record Attribute names a visual attribute that highlights the record the cursor is in, in every block of the form.

@@ -170,8 +170,11 @@ click val:Window
 click prop:Name
 click node:Forms/ORDERS_FORM/Windows/WINDOW1
 click prop:Primary Canvas
-click val:Primary Canvas
+down val:Primary Canvas
+droplist CANVAS1 = CANVAS1
+up val:Primary Canvas
 prop Primary Canvas = CANVAS1
+droplist
 click node:Forms/ORDERS_FORM/Canvases/CANVAS1
 
 step 'Canvas'

@@ -68,13 +68,22 @@ click prop:Number of Records Displayed
 click prop:Single Record
 step 'First block - no base table -' at 185 175 arrow R
 > Create in the navigator made BLOCK1 by hand and its Name became CONTROL. Single Record Yes gives it one record; Database Data Block No then frees it from any table.
-click val:Single Record
+down val:Single Record
+droplist Yes | No = Yes
+up val:Single Record
 prop Single Record = Yes
+droplist
 
-click val:Database Data Block
+down val:Database Data Block
+droplist Yes | No = No
+up val:Database Data Block
 prop Database Data Block = No
-click val:Query Data Source Type
+droplist
+down val:Query Data Source Type
+droplist Table | None | Procedure = None
+up val:Query Data Source Type
 prop Query Data Source Type = None
+droplist
 scroll palette 6
 click prop:Query Data Source Name
 click prop:Insert Allowed
@@ -123,8 +132,11 @@ selitem CUSTOMER_ID
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID
 scroll palette 8
 click prop:Data Type
-click val:Database Item
+down val:Database Item
+droplist Yes | No = No
+up val:Database Item
 prop Database Item = No
+droplist
 click item:TEXT_ITEM2
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TEXT_ITEM2
 scroll palette 0
@@ -136,8 +148,11 @@ item CUSTOMER_NAME textitem 192 28 170 18
 selitem CUSTOMER_NAME
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME
 scroll palette 8
-click val:Database Item
+down val:Database Item
+droplist Yes | No = No
+up val:Database Item
 prop Database Item = No
+droplist
 step 'First block - no base table -' at 20 290
 > CUSTOMER_ID and CUSTOMER_NAME now have Database Item No: no column lies behind the items of a control block. The third item becomes TOTAL the same way, and the module is saved.
 click item:TEXT_ITEM3
@@ -151,8 +166,11 @@ item TOTAL textitem 192 256 90 18
 selitem TOTAL
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL
 scroll palette 8
-click val:Database Item
+down val:Database Item
+droplist Yes | No = No
+up val:Database Item
 prop Database Item = No
+droplist
 focus
 click prop:Required
 nc menu:File

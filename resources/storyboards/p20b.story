@@ -96,19 +96,28 @@ click val:Title
 step 'Customer LOV'
 > With Lists of Values selected, Create built LOV1 by hand. Title is the caption of the list window the user sees: type Customers, then choose RECORD_GROUP1 in Record Group.
 type Customers
-click val:Record Group
+down val:Record Group
+droplist RECORD_GROUP1 = RECORD_GROUP1
+up val:Record Group
 prop Record Group = RECORD_GROUP1
+droplist
 click prop:Filter Before Display
 click prop:Automatic Refresh
 click prop:Automatic Display
 click prop:Automatic Select
 step 'Customer LOV' at 185 175 arrow R
 > Automatic Select set to Yes returns a lone row at once, without showing the list; Automatic Position set to Yes opens the list window beside the item.
-click val:Automatic Select
+down val:Automatic Select
+droplist Yes | No = Yes
+up val:Automatic Select
 prop Automatic Select = Yes
+droplist
 click prop:Automatic Position
-click val:Automatic Position
+down val:Automatic Position
+droplist Yes | No = Yes
+up val:Automatic Position
 prop Automatic Position = Yes
+droplist
 click val:Column Mapping Properties
 show columnmapping
 rows Column Names = CUSTOMER_ID | NAME
@@ -194,8 +203,11 @@ remove LOV_BUTTON
 item LOV_BUTTON button 164 28 22 18 ...
 selitem LOV_BUTTON
 click prop:Keyboard Navigable
-click val:Keyboard Navigable
+down val:Keyboard Navigable
+droplist Yes | No = No
+up val:Keyboard Navigable
 prop Keyboard Navigable = No
+droplist
 down prop:Width
 step 'Customer LOV/LOV Button' at 215 110
 > The button is named LOV_BUTTON and labelled with three dots, the usual sign for a list. Its On Press trigger goes to the customer id with MOVE_TO and opens LOV1 with OPEN_LIST.

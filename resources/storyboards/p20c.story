@@ -104,11 +104,17 @@ click prop:Icon Filename
 click prop:Displayed
 click prop:Enabled
 
-click val:Mouse Navigate
+down val:Mouse Navigate
+droplist Yes | No = No
+up val:Mouse Navigate
 prop Mouse Navigate = No
+droplist
 again
-click val:Keyboard Navigable
+down val:Keyboard Navigable
+droplist Yes | No = No
+up val:Keyboard Navigable
 prop Keyboard Navigable = No
+droplist
 again
 focus
 click prop:Width

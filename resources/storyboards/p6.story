@@ -102,8 +102,11 @@ select Forms/ORDERS/Canvases/CANVAS2
 
 step 'Properties' at 30 300 arrow R
 > Set Canvas Type to Stacked: a stacked canvas lies over the content canvas and can be shown or hidden while the form runs.
-click val:Canvas Type
+down val:Canvas Type
+droplist Content | Stacked | Tab = Stacked
+up val:Canvas Type
 prop Canvas Type = Stacked
+droplist
 click prop:Displayed
 
 step 'Properties' arrow NW

@@ -147,8 +147,11 @@ click prop:Required
 
 step 'Modifying Properties' arrow D
 > Database Item is Yes for an item that holds a column of the block's table. This new item has no column, so set it to No.
-click val:Database Item
+down val:Database Item
+droplist Yes | No = No
+up val:Database Item
 prop Database Item = No
+droplist
 click prop:Column Name
 click prop:Query Only
 
@@ -212,8 +215,11 @@ prop Name = CURRENT_ROW
 
 step 'Visual Attributes' arrow D
 > The attribute sets only what you fill in; empty rows such as Foreground Color leave the item's own setting alone. Click the value of Font Weight and choose Bold.
-click val:Font Weight
+down val:Font Weight
+droplist Light | Medium | Bold = Bold
+up val:Font Weight
 prop Font Weight = Bold
+droplist
 click prop:Foreground Color
 
 step 'Visual Attributes' arrow SE
@@ -232,8 +238,11 @@ click node:Forms/ORDERS/Blocks/ORDERS/Items/TOTAL
 
 step 'Visual Attributes' arrow D
 > Visual Attribute Name is DEFAULT for every item. Setting it to CURRENT_ROW makes TOTAL bold on light yellow, and changing the attribute later changes every item that uses it.
-click val:Visual Attribute Name
+down val:Visual Attribute Name
+droplist DEFAULT | CURRENT_ROW = CURRENT_ROW
+up val:Visual Attribute Name
 prop Visual Attribute Name = CURRENT_ROW
+droplist
 
 step 'Visual Attributes'
 > The Window menu lists the open design windows; use it to bring the Layout Editor back.

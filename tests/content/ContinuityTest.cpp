@@ -154,6 +154,53 @@ TEST(ScreenModel, ARunningFormsCheckBoxIsTickedByClicksAndCommands)
     EXPECT_THROW(m.command("check", "run:NOTE"), AppError) << "only check boxes take a tick";
 }
 
+// A value picked from a list shows that list open under its cell, the
+// chosen row marked, until the next press.
+TEST(ScreenModel, APaletteValuesChoicesOpenUnderItsCell)
+{
+    const auto open = [](const QString& prop, const QString& list) {
+        ScreenModel m;
+        m.command("window", "palette 300 63 340 397");
+        m.command("node", "Forms/M/Blocks/B : block");
+        m.command("select", "Forms/M/Blocks/B");
+        m.event(ScreenModel::Input::Down, "val:" + prop);
+        m.command("droplist", list);
+        return m;
+    };
+    const auto rows = [](const ScreenModel& m) {
+        std::vector<ScreenElement> out;
+        for (const auto& e : m.elements())
+            if (e.kind == "listrow")
+                out.push_back(e);
+        return out;
+    };
+    // The lowest row the palette shows has no room below it.
+    QString lowest;
+    for (const auto& e : open("Name", "Yes | No = Yes").elements())
+        if (e.kind == "propval")
+            lowest = e.name.mid(4);
+    const struct { QString prop; const char* list; bool below; } cases[] = {
+        {"Single Record", "Yes | No = Yes", true},
+        {lowest, "Yes | No = No", false},
+    };
+    for (const auto& c : cases) {
+        const ScreenModel m = open(c.prop, c.list);
+        const QRect cell = *m.target("val:" + c.prop);
+        const auto shown = rows(m);
+        ASSERT_EQ(shown.size(), 2u) << c.prop.toStdString();
+        EXPECT_EQ(shown[0].rect.left(), cell.left() + 1) << c.prop.toStdString();
+        EXPECT_EQ(shown[0].rect.top() > cell.bottom(), c.below) << c.prop.toStdString();
+        const int marked = std::count_if(shown.begin(), shown.end(),
+                                         [](const ScreenElement& e) { return e.flags & ScreenElement::Selected; });
+        EXPECT_EQ(marked, 1) << c.prop.toStdString();
+    }
+    ScreenModel m = open("Single Record", "Yes | No = No");
+    m.event(ScreenModel::Input::Up, "val:Single Record");
+    m.event(ScreenModel::Input::Down, "val:Enabled");
+    EXPECT_TRUE(rows(m).empty()) << "the next press closes the list";
+    EXPECT_THROW(open("Single Record", "Yes | No = Maybe"), AppError);
+}
+
 TEST(ScreenPainter, ATickedCheckBoxLooksTicked)
 {
     ScreenModel m;
