@@ -54,7 +54,7 @@ step 'Description' at 215 240 arrow L
 up tool:List Item
 
 step 'Description' at 330 200 arrow SW
-> Press the mouse button right of the Recalculate column, at the top, where the top-left corner of the list should go.
+> Press the mouse button in the empty space at the top right of the canvas, where the top-left corner of the list should go.
 down canvas@400,28
 item LIST_ITEM1 list 400 28 90 18
 selitem LIST_ITEM1
