@@ -177,6 +177,17 @@ QString ScreenModel::canvasText(const CanvasItem& item)
     return item.name;
 }
 
+QString ScreenModel::runningText(const CanvasItem& item, const QString& value)
+{
+    // A running form shows data, never an item's name: a text item its
+    // value, a list its chosen element (or the label a session gave it).
+    if (item.kind == QLatin1String("textitem"))
+        return value;
+    if (item.kind == QLatin1String("list"))
+        return value.isEmpty() ? item.label : value;
+    return item.label.isEmpty() ? item.name : item.label;
+}
+
 bool ScreenModel::isCheckItem(const QString& name) const
 {
     return std::any_of(m_items.begin(), m_items.end(),
@@ -793,9 +804,7 @@ void ScreenModel::layoutRuntime(const QRect& client, std::vector<ScreenElement>&
         const QString name = QStringLiteral("run:") + item.name;
         const int flags = (m_focus == name ? ScreenElement::Focused : 0)
             | (m_ticked.contains(item.name) ? ScreenElement::Ticked : 0);
-        out.push_back({name, QStringLiteral("item:") + item.kind, r,
-                       item.kind == QLatin1String("textitem") ? value : item.label.isEmpty() ? item.name : item.label,
-                       flags, 0});
+        out.push_back({name, QStringLiteral("item:") + item.kind, r, runningText(item, value), flags, 0});
     }
 }
 

@@ -109,6 +109,7 @@ private:
     bool focusIsTextBox() const;
     bool isCheckItem(const QString& name) const;
     static QString canvasText(const CanvasItem& item);
+    static QString runningText(const CanvasItem& item, const QString& value);
     QRect canvasOrigin() const;
 
     void layoutChrome(std::vector<ScreenElement>& out) const;

@@ -255,6 +255,7 @@ hide
 nc menu:Program
 up menu:Program/Run Form
 window runtime 40 90 560 300
+set run:ORDER_STATUS = Pending
 click run:ORDER_ID
 click run:ORDER_DATE
 
