@@ -189,6 +189,14 @@ AuthorCli AuthorCli::withStandardCommands()
     cli.add({text("check-part"), text("CODE|FILE.story"),
              text("compare a storyboard's events, steps and arrows with its row in allocation.txt, and check every step's layout"), {},
              {Arg::CodeOrStory}, {}, ContentCommands::checkPart});
+    cli.add({text("show-form"), text("CODE|FILE.story"),
+             text("print the example form (navigator objects and canvas items) as a part begins and as it ends"), {},
+             {Arg::CodeOrStory}, {}, ContentCommands::showForm});
+    cli.add({text("check-continuity"), text("STORYBOARDS"),
+             text("check that every part begins with the form the part before it ended with"),
+             text("A part whose storyboard has a starts-elsewhere line (a fresh module, a sample opened from "
+                  "disc) is exempt. One line per broken hand-over; exit 0 only when there is none."),
+             {Arg::Folder}, {}, ContentCommands::checkContinuity});
     cli.add({text("export-library"), text("DIR"),
              text("write every list of the built-in script library as DIR/<sheet>/<list>.txt (CR LF)"), {},
              {Arg::Path}, {}, ContentCommands::exportLibrary});

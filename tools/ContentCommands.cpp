@@ -1,6 +1,7 @@
 #include "tools/ContentCommands.h"
 
 #include "content/ScriptLibrary.h"
+#include "content/storyboard/ContinuityCheck.h"
 #include "content/storyboard/FrameRenderer.h"
 #include "content/storyboard/LibraryBuilder.h"
 #include "content/storyboard/LibraryStats.h"
@@ -69,6 +70,27 @@ void checkPart(const AuthorCli::Call& call)
                             .arg(stats.arrowTotal()).arg(problems.size()));
     if (!problems.isEmpty())
         throw AppError(QStringLiteral("%1 problem(s)").arg(problems.size()));
+}
+
+void checkContinuity(const AuthorCli::Call& call)
+{
+    const QStringList problems = ContinuityCheck::checkCourse(call.args[0]);
+    for (const QString& problem : problems)
+        writeLine(call.out, problem);
+    writeLine(call.out, QStringLiteral("%1 hand-over(s) between parts break the example form").arg(problems.size()));
+    if (!problems.isEmpty())
+        throw AppError(QStringLiteral("%1 problem(s)").arg(problems.size()));
+}
+
+void showForm(const AuthorCli::Call& call)
+{
+    const Storyboard::Result played = loadBoard(call.args[0]).play();
+    writeLine(call.out, QStringLiteral("begins:"));
+    for (const QString& line : played.startForm)
+        writeLine(call.out, QStringLiteral("  ") + line);
+    writeLine(call.out, QStringLiteral("ends:"));
+    for (const QString& line : played.endForm)
+        writeLine(call.out, QStringLiteral("  ") + line);
 }
 
 } // namespace ContentCommands

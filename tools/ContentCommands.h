@@ -14,4 +14,9 @@ void showPart(const AuthorCli::Call& call);       // CODE|FILE.story
 // Throws AppError("N problem(s)") when the part disagrees with its row.
 void checkPart(const AuthorCli::Call& call);      // CODE|FILE.story
 
+// Throws AppError("N problem(s)") when a part does not begin with the form
+// the part before it ended with (and does not say it starts elsewhere).
+void checkContinuity(const AuthorCli::Call& call);   // STORYBOARDS
+void showForm(const AuthorCli::Call& call);          // CODE|FILE.story
+
 } // namespace ContentCommands

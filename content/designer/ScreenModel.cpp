@@ -5,6 +5,7 @@
 #include <QRegularExpression>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -164,6 +165,55 @@ QString ScreenModel::propertyValue(const QString& path, const QString& prop) con
     return {};
 }
 
+QString ScreenModel::canvasText(const CanvasItem& item)
+{
+    if (!item.label.isEmpty())
+        return item.label;
+    // An unlabelled button shows its name; one too small for the name (a
+    // button of a few pixels beside a field) shows a plain face until it
+    // gets its label, rather than a name cut short.
+    if (item.kind == QLatin1String("button") && textW(item.name) + 6 > item.rect.width())
+        return {};
+    return item.name;
+}
+
+QString ScreenModel::runningText(const CanvasItem& item, const QString& value)
+{
+    // A running form shows data, never an item's name: a text item its
+    // value, a list its chosen element (or the label a session gave it).
+    if (item.kind == QLatin1String("textitem"))
+        return value;
+    if (item.kind == QLatin1String("list"))
+        return value.isEmpty() ? item.label : value;
+    return item.label.isEmpty() ? item.name : item.label;
+}
+
+bool ScreenModel::isCheckItem(const QString& name) const
+{
+    return std::any_of(m_items.begin(), m_items.end(),
+                       [&](const CanvasItem& i) { return i.name == name && i.kind == QLatin1String("check"); });
+}
+
+QStringList ScreenModel::formOutline() const
+{
+    QStringList out;
+    std::function<void(const NavNode&, const QString&)> walk = [&](const NavNode& n, const QString& path) {
+        if (n.kind != QLatin1String("group") && n.kind != QLatin1String("top"))
+            out << path + QStringLiteral(" : ") + n.kind;
+        for (const NavNode& child : n.children)
+            walk(child, path + QLatin1Char('/') + child.name);
+    };
+    for (const NavNode& top : m_tree)
+        if (top.name == QLatin1String("Forms"))
+            walk(top, top.name);
+    for (const CanvasItem& i : m_items) {
+        const QRect& r = i.rect;
+        out << QStringLiteral("%1 %2 %3 %4 %5 %6 %7").arg(i.name, i.kind).arg(r.x()).arg(r.y()).arg(r.width())
+                   .arg(r.height()).arg(i.label).trimmed();
+    }
+    return out;
+}
+
 OpenDialog& ScreenModel::dialog(const char* verb)
 {
     if (m_dialogs.empty())
@@ -276,6 +326,7 @@ void ScreenModel::command(const QString& verb, const QString& args)
                       m_items.end());
         if (before == m_items.size())
             bad(QStringLiteral("no item '%1'").arg(w[0]));
+        m_ticked.remove(w[0]);
     } else if (verb == QLatin1String("selitem")) {
         m_selectedItem = args.trimmed();
     } else if (verb == QLatin1String("tool")) {
@@ -316,6 +367,14 @@ void ScreenModel::command(const QString& verb, const QString& args)
         if (slash < 0)
             bad(QStringLiteral("selrow LIST/ROW"));
         dialog("selrow").selectedRow[args.left(slash).trimmed()] = args.mid(slash + 1).trimmed();
+    } else if ((verb == QLatin1String("check") || verb == QLatin1String("uncheck")) && args.startsWith(QLatin1String("run:"))) {
+        const QString name = args.mid(4).trimmed();
+        if (!isCheckItem(name))
+            bad(QStringLiteral("no check box '%1' on the canvas").arg(name));
+        if (verb == QLatin1String("check"))
+            m_ticked.insert(name);
+        else
+            m_ticked.remove(name);
     } else if (verb == QLatin1String("check") || verb == QLatin1String("uncheck")) {
         OpenDialog& d = dialog("check");
         if (verb == QLatin1String("check"))
@@ -342,6 +401,20 @@ void ScreenModel::command(const QString& verb, const QString& args)
                 bad(QStringLiteral("no menu '%1'").arg(path));
             m_openMenus << path;
         }
+    } else if (verb == QLatin1String("droplist")) {
+        // droplist A | B | C = B opens the choices of the value being
+        // clicked; a bare droplist closes them.
+        m_dropChoices.clear();
+        m_dropChosen.clear();
+        m_dropAnchor.clear();
+        if (args.trimmed().isEmpty())
+            return;
+        const auto [choices, chosen] = assignment(args);
+        m_dropChoices = bars(choices);
+        m_dropChosen = chosen.trimmed();
+        if (!m_dropChoices.contains(m_dropChosen))
+            bad(QStringLiteral("droplist: '%1' is not one of the choices").arg(m_dropChosen));
+        m_dropAnchor = m_pressed.startsWith(QLatin1String("val:")) ? m_pressed : QStringLiteral("val:") + m_selectedProp;
     } else if (verb == QLatin1String("edtitle")) {
         m_editorTitle = args.trimmed();
     } else if (verb == QLatin1String("focus")) {
@@ -457,6 +530,12 @@ void ScreenModel::click(const QString& t)
     } else if (t.startsWith(QLatin1String("val:"))) {
         m_selectedProp = t.mid(4);
         setFocus(t);
+    } else if (t.startsWith(QLatin1String("run:")) && isCheckItem(t.mid(4))) {
+        // A click on a check box of the running form ticks or clears it.
+        setFocus(t);
+        const QString name = t.mid(4);
+        if (!m_ticked.remove(name))
+            m_ticked.insert(name);
     } else if (t.startsWith(QLatin1String("fld:")) || t.startsWith(QLatin1String("run:")) || t == QLatin1String("ed:text")) {
         setFocus(t);
     } else if (t.startsWith(QLatin1String("chk:")) && !m_dialogs.empty()) {
@@ -500,6 +579,7 @@ void ScreenModel::event(Input input, const QString& target, const QString& keyTe
     case Input::Down:
         if (!target.startsWith(QLatin1String("menu:")))
             m_openMenus.clear();
+        m_dropChoices.clear();
         m_pressed = target;
         return;
     case Input::Up: {
@@ -658,6 +738,25 @@ void ScreenModel::layoutPalette(const QRect& client, std::vector<ScreenElement>&
         out.push_back({focusName, QStringLiteral("propval"), QRect(client.x() + nameW, y, client.width() - nameW, kRowH),
                        propertyValue(m_selectedNode, prop), flags | (m_focus == focusName ? ScreenElement::Focused : 0), 0});
     }
+    layoutDropList(client, out);
+}
+
+void ScreenModel::layoutDropList(const QRect& client, std::vector<ScreenElement>& out) const
+{
+    if (m_dropChoices.isEmpty())
+        return;
+    const auto cell = std::find_if(out.rbegin(), out.rend(), [&](const ScreenElement& e) { return e.name == m_dropAnchor; });
+    if (cell == out.rend())
+        return;
+    const QRect anchor = cell->rect;
+    const int h = static_cast<int>(m_dropChoices.size()) * kRowH + 2;
+    // Under the cell, or above it when the palette ends too soon.
+    const int y = anchor.bottom() + 1 + h <= client.bottom() ? anchor.bottom() + 1 : anchor.top() - h;
+    const QRect box(anchor.x(), y, anchor.width(), h);
+    out.push_back({QString(), QStringLiteral("dropbox"), box, {}, 0, 0});
+    for (int i = 0; i < m_dropChoices.size(); ++i)
+        out.push_back({QString(), QStringLiteral("listrow"), QRect(box.x() + 1, box.y() + 1 + i * kRowH, box.width() - 2, kRowH),
+                       m_dropChoices[i], m_dropChoices[i] == m_dropChosen ? ScreenElement::Selected : 0, 0});
 }
 
 void ScreenModel::layoutLayout(const QRect& client, std::vector<ScreenElement>& out) const
@@ -678,8 +777,7 @@ void ScreenModel::layoutLayout(const QRect& client, std::vector<ScreenElement>& 
         const QRect r = item.rect.translated(o).intersected(canvas);
         if (r.isEmpty())
             continue;
-        out.push_back({QStringLiteral("item:") + item.name, QStringLiteral("item:") + item.kind, r,
-                       item.label.isEmpty() ? item.name : item.label,
+        out.push_back({QStringLiteral("item:") + item.name, QStringLiteral("item:") + item.kind, r, canvasText(item),
                        m_selectedItem == item.name ? ScreenElement::Selected : 0, 0});
     }
 }
@@ -704,9 +802,9 @@ void ScreenModel::layoutRuntime(const QRect& client, std::vector<ScreenElement>&
             continue;
         const QString value = m_runValues.value(item.name);
         const QString name = QStringLiteral("run:") + item.name;
-        out.push_back({name, QStringLiteral("item:") + item.kind, r,
-                       item.kind == QLatin1String("textitem") ? value : item.label.isEmpty() ? item.name : item.label,
-                       m_focus == name ? ScreenElement::Focused : 0, 0});
+        const int flags = (m_focus == name ? ScreenElement::Focused : 0)
+            | (m_ticked.contains(item.name) ? ScreenElement::Ticked : 0);
+        out.push_back({name, QStringLiteral("item:") + item.kind, r, runningText(item, value), flags, 0});
     }
 }
 

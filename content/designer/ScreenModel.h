@@ -15,7 +15,7 @@
 // One drawable, clickable piece of the designer's screen. Elements come in
 // painting order; a target name finds the topmost element that bears it.
 struct ScreenElement {
-    enum Flag { Pressed = 1, Selected = 2, Focused = 4, Expanded = 8, Hot = 16, HasChildren = 32 };
+    enum Flag { Pressed = 1, Selected = 2, Focused = 4, Expanded = 8, Hot = 16, HasChildren = 32, Ticked = 64 };
 
     QString name;    // target name, empty for pure decoration
     QString kind;    // what the painter draws
@@ -91,6 +91,12 @@ public:
     QString topDialog() const { return m_dialogs.empty() ? QString() : m_dialogs.back().id; }
     const NavNode* node(const QString& path) const;
     QString propertyValue(const QString& path, const QString& prop) const;
+    // The form being built, as lines of text: each object below Forms that
+    // the session made (not the standard groups) as "PATH : KIND", then
+    // each canvas item as "NAME KIND X Y W H LABEL". Two states hold the
+    // same form exactly when their outlines are equal, which is how one
+    // lesson is checked to carry on from where the one before it ended.
+    QStringList formOutline() const;
 
 private:
     NavNode* findNode(const QString& path, bool create, const QString& kind = {});
@@ -101,6 +107,9 @@ private:
     void click(const QString& target);
     QString* focusedText();
     bool focusIsTextBox() const;
+    bool isCheckItem(const QString& name) const;
+    static QString canvasText(const CanvasItem& item);
+    static QString runningText(const CanvasItem& item, const QString& value);
     QRect canvasOrigin() const;
 
     void layoutChrome(std::vector<ScreenElement>& out) const;
@@ -111,6 +120,7 @@ private:
     void layoutEditor(const QRect& client, std::vector<ScreenElement>& out) const;
     void layoutRuntime(const QRect& client, std::vector<ScreenElement>& out) const;
     void layoutMenus(std::vector<ScreenElement>& out) const;
+    void layoutDropList(const QRect& client, std::vector<ScreenElement>& out) const;
     void layoutDialog(const OpenDialog& d, std::vector<ScreenElement>& out) const;
 
     const DesignerDefs& m_defs;
@@ -130,6 +140,12 @@ private:
     QStringList m_code;
     QString m_editorTitle;
     QMap<QString, QString> m_runValues;
+    QSet<QString> m_ticked;                     // check boxes of the running form
+    // A palette value's list of choices, shown open under its cell while
+    // the learner picks from it.
+    QString m_dropAnchor;                       // "val:PROPERTY"
+    QStringList m_dropChoices;
+    QString m_dropChosen;
     QStringList m_openMenus;
     std::vector<OpenDialog> m_dialogs;
     QString m_focus;

@@ -187,6 +187,11 @@ int FramePainter::content(const QRect& r, const QString& s, const QColor& color,
                 shown.remove(0, 1);
         } else {
             shown = fm.elidedText(s, Qt::ElideRight, r.width());
+            // On the designer's canvas the text is the item's name or
+            // label, which the learner is told to look for: it must show
+            // whole, so a cut one counts as clipped, like any fixed text.
+            if (m_clipped && m_current && m_current->name.startsWith(QLatin1String("item:")))
+                m_clipped->push_back(ClippedText{m_current->name, s, r, QSize(width(s), fm.ascent() + fm.descent())});
         }
     }
     text(r, shown, color, flags);
@@ -281,6 +286,8 @@ void FramePainter::item(const ScreenElement& e)
         else
             m_p.drawRect(box);
         m_p.setBrush(Qt::NoBrush);
+        if (kind == QLatin1String("check") && (e.flags & ScreenElement::Ticked))
+            IconPainter::drawTick(m_p, box.topLeft() + QPoint(2, 2));
         content(r.adjusted(15, 0, 0, 0), e.text, Qt::black);
     } else if (kind == QLatin1String("image")) {
         panel(m_p, r, QColor(224, 224, 224), false);
@@ -451,6 +458,13 @@ void FramePainter::element(const ScreenElement& e)
     } else if (k == QLatin1String("field") || k == QLatin1String("propval") || k == QLatin1String("textbox")
                || k == QLatin1String("listbox") || k == QLatin1String("codearea")) {
         editArea(e);
+    } else if (k == QLatin1String("dropbox")) {
+        // An open list of choices stands over the rows below it: a black
+        // edge and a shadow set it apart from the palette.
+        m_p.fillRect(r.translated(2, 2), kShadow);
+        m_p.fillRect(r, kLight);
+        m_p.setPen(Qt::black);
+        m_p.drawRect(r.adjusted(0, 0, -1, -1));
     } else if (k == QLatin1String("treebox")) {
         m_p.fillRect(r, kLight);
         m_p.setPen(kShadow);

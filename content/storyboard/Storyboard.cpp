@@ -156,6 +156,12 @@ Storyboard Storyboard::parse(const QStringList& lines, const QString& name)
             s.m_code = args.trimmed();
             continue;
         }
+        if (verb == QLatin1String("starts-elsewhere")) {
+            if (args.trimmed().isEmpty())
+                fail(i, QStringLiteral("starts-elsewhere needs the reason"));
+            s.m_startsElsewhere = args.trimmed();
+            continue;
+        }
         if (verb == QLatin1String("step")) {
             static const QRegularExpression re(QStringLiteral(
                 "^step '([^']*)'(?: at (-?\\d+) (-?\\d+)(?: (\\d+) (\\d+))?)?(?: arrow (R|L|D|U|NW|SW|SE|NE)(?: (.+))?)?$"));
@@ -300,6 +306,8 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
             result.focus.push_back(focus);
             pending = nullptr;
         }
+        if (index == 0)
+            result.startForm = model.formOutline();
         if (visitor)
             visitor(Frame{index, &model, target, record, subject});
         model.event(input, target, keyText);
@@ -427,5 +435,6 @@ Storyboard::Result Storyboard::play(const FrameVisitor& visitor) const
         current = pending;
         fail(QStringLiteral("step '%1' has no event after it").arg(pending->topic));
     }
+    result.endForm = model.formOutline();
     return result;
 }

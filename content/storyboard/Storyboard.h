@@ -42,6 +42,9 @@ public:
     static QSize arrowSize(const QString& code);
 
     QString code() const { return m_code; }
+    // Why the part does not carry on from the form the part before it left
+    // (a fresh module, a sample opened from disc); empty when it does.
+    QString startsElsewhere() const { return m_startsElsewhere; }
     const std::vector<Entry>& entries() const { return m_entries; }
 
     // What play() reports for every recorded event, before the event acts:
@@ -73,12 +76,17 @@ public:
         std::vector<EventRecord> events;
         std::vector<Step> steps;
         std::vector<StepFocus> focus;   // one per step, in step order
+        // The form as the first frame shows it and as the last state
+        // command leaves it (ScreenModel::formOutline).
+        QStringList startForm;
+        QStringList endForm;
     };
     Result play(const FrameVisitor& visitor = {}) const;
 
 private:
     QString m_name;
     QString m_code;
+    QString m_startsElsewhere;
     std::vector<Entry> m_entries;
 };
 

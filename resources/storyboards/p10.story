@@ -14,6 +14,8 @@ node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Canvases
 expand Forms/ORDERS/Canvases/CANVAS1
 select Forms/ORDERS/Canvases/CANVAS1

@@ -14,6 +14,9 @@ node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 select Forms/ORDERS
 canvas CANVAS1 540 340
@@ -24,6 +27,7 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
 window layout 0 63 640 397
 status Ready
@@ -71,14 +75,14 @@ click tool:Text Item
 
 step 'Description' at 330 220 arrow D
 > A click on the canvas below TOTAL_DUE creates a text item of the standard size at that spot.
-click canvas@110,150
+click canvas@110,190
 item TEXT_ITEM5 textitem 110 150 80 16
 selitem TEXT_ITEM5
 tool Select
 node Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM5 : item
 select Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM5
 prop X Position = 110
-prop Y Position = 150
+prop Y Position = 190
 
 step 'Description' at 330 220 arrow D
 > The designer names it TEXT_ITEM5 and adds it to ORDERS, the block selected in the navigator. The item will hold the discount given on the order, in percent.
@@ -99,7 +103,7 @@ type disc_pct
 prop Name = DISC_PCT
 rename Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM5 = DISC_PCT
 remove TEXT_ITEM5
-item DISC_PCT textitem 110 150 80 16
+item DISC_PCT textitem 110 190 80 16
 click prop:Name
 
 step 'Properties' at 40 250 arrow R
@@ -197,7 +201,7 @@ step 'Properties/Layout' at 330 150 arrow U
 > Back in the Layout Editor, the new item can be checked against the others.
 pick Window/3 Layout Editor
 front layout
-item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
 
 step 'Properties/Layout' at 330 220 arrow L
 > DISC_PCT now carries its prompt, Discount Pct, on its left, lined up with the other prompts.
@@ -205,8 +209,8 @@ click item:DISC_PCT
 
 step 'Properties/Layout' at 330 220 arrow SW
 > A percentage needs far less room than the default width, so the pointer drags the right handle to the left.
-drag item:DISC_PCT +39,+7 => canvas@159,165
-item DISC_PCT textitem 110 150 50 16
+drag item:DISC_PCT +39,+7 => canvas@165,205
+item DISC_PCT textitem 110 190 56 16
 prop Width = 50
 
 step 'Properties/Layout' at 330 220

@@ -15,11 +15,14 @@ node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items
 select Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT
-prop Width = 50
+prop Width = 56
 prop Data Type = Number
 prop Maximum Length = 5
 prop Initial Value = 0
@@ -34,9 +37,10 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
-item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
-item DISC_PCT textitem 110 150 50 16
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 56 16
 window layout 0 63 640 397
 window palette 300 63 340 397
 scroll palette 12

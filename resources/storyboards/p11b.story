@@ -15,6 +15,9 @@ node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items
@@ -27,9 +30,10 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
-item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
-item DISC_PCT textitem 110 150 50 16
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 56 16
 window layout 0 63 640 397
 status Ready
 
@@ -43,21 +47,21 @@ pick Edit/Copy
 step 'Properties/Copying a Text Item' at 330 220
 > Paste puts a copy of the item and its prompt on the canvas, a little below and to the right of the original. The pointer drags the copy to its place under DISC_PCT.
 pick Edit/Paste
-item DISC_PCT1_PROMPT text 30 160 80 16 Discount Pct
-item DISC_PCT1 textitem 120 160 50 16
+item DISC_PCT1_PROMPT text 30 200 80 16 Discount Pct
+item DISC_PCT1 textitem 120 200 56 16
 selitem DISC_PCT1
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1 : item
 select Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1
-prop Width = 50
+prop Width = 56
 prop Data Type = Number
 prop Maximum Length = 5
 prop Initial Value = 0
 prop Required = Yes
 prop Format Mask = 90.99
 prop Prompt = Discount Pct
-drag item:DISC_PCT1 => canvas@134,188
-item DISC_PCT1_PROMPT text 20 180 80 16 Discount Pct
-item DISC_PCT1 textitem 110 180 50 16
+drag item:DISC_PCT1 => canvas@134,228
+item DISC_PCT1_PROMPT text 20 220 80 16 Discount Pct
+item DISC_PCT1 textitem 110 220 56 16
 dclick item:DISC_PCT1
 window palette 300 63 340 397
 step 'Properties/Copying a Text Item' at 35 250 arrow R
@@ -80,7 +84,9 @@ type tax_pct{Enter}
 prop Name = TAX_PCT
 rename Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT1 = TAX_PCT
 remove DISC_PCT1
-item TAX_PCT textitem 110 180 50 16
+item TAX_PCT textitem 110 220 56 16
+remove DISC_PCT1_PROMPT
+item TAX_PCT_PROMPT text 20 220 80 16 Discount Pct
 click prop:Name
 click prop:Class
 scroll palette 12
@@ -99,7 +105,7 @@ step 'Properties/Copying a Text Item' at 40 250
 click val:Prompt
 type Tax rate{Enter}
 prop Prompt = Tax rate
-item DISC_PCT1_PROMPT text 20 180 80 16 Tax rate
+item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
 click prop:Prompt
 click prop:Hint
 step 'Properties/Copying a Text Item' at 330 220 arrow D
@@ -108,7 +114,7 @@ click win:layout -200,+0
 front layout
 
 click item:TAX_PCT
-click item:DISC_PCT1_PROMPT
+click item:TAX_PCT_PROMPT
 click item:DISC_PCT
 click item:TAX_PCT
 

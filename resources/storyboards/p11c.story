@@ -16,6 +16,9 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
 node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items
@@ -28,11 +31,12 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
-item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
-item DISC_PCT textitem 110 150 50 16
-item TAX_PCT_PROMPT text 20 180 80 16 Tax rate
-item TAX_PCT textitem 110 180 50 16
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 56 16
+item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
+item TAX_PCT textitem 110 220 56 16
 window layout 0 63 640 397
 status Ready
 
@@ -44,7 +48,7 @@ click tool:Text Item
 
 step 'Properties/Non-database Items' at 330 220 arrow D
 > The Text Item tool is chosen; a click below TAX_PCT draws the new item.
-click canvas@110,210
+click canvas@110,250
 item TEXT_ITEM7 textitem 110 210 80 16
 selitem TEXT_ITEM7
 tool Select
@@ -63,7 +67,7 @@ type net_total{Enter}
 prop Name = NET_TOTAL
 rename Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM7 = NET_TOTAL
 remove TEXT_ITEM7
-item NET_TOTAL textitem 110 210 80 16
+item NET_TOTAL textitem 110 250 80 16
 click prop:Name
 step 'Properties/Non-database Items' at 40 250 arrow R
 > Enabled set to No keeps the user out of the item: the form fills in the net total, and nobody should type over it.
@@ -108,7 +112,7 @@ step 'Properties/Non-database Items' at 330 150
 > The Window menu brings the Layout Editor forward.
 pick Window/3 Layout Editor
 front layout
-item NET_TOTAL_PROMPT text 20 210 80 16 Net total
+item NET_TOTAL_PROMPT text 20 250 80 16 Net total
 
 step 'Properties/Non-database Items' at 330 220 arrow D
 > NET_TOTAL sits under the two rates with its prompt. On the canvas it looks like any other text item; the difference lies in its properties.

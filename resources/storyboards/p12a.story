@@ -18,14 +18,17 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
 node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
 node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items
 select Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1
 prop Label = Recalculate
-prop Width = 80
+prop Width = 100
 prop X Position = 210
-prop Y Position = 208
+prop Y Position = 248
 canvas CANVAS1 540 340
 item ORDER_ID_PROMPT text 20 30 80 16 Order Id
 item ORDER_ID textitem 110 28 80 18
@@ -34,14 +37,15 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
 item TOTAL_DUE textitem 110 118 96 20
-item DISC_PCT_PROMPT text 20 150 80 16 Discount Pct
-item DISC_PCT textitem 110 150 50 16
-item TAX_PCT_PROMPT text 20 180 80 16 Tax rate
-item TAX_PCT textitem 110 180 50 16
-item NET_TOTAL_PROMPT text 20 210 80 16 Net total
-item NET_TOTAL textitem 110 210 80 16
-item PUSH_BUTTON1 button 210 208 80 18 Recalculate
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 56 16
+item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
+item TAX_PCT textitem 110 220 56 16
+item NET_TOTAL_PROMPT text 20 250 80 16 Net total
+item NET_TOTAL textitem 110 250 80 16
+item PUSH_BUTTON1 button 210 248 100 18 Recalculate
 window layout 0 63 640 397
 status Ready
 

@@ -3,6 +3,7 @@
 # named, its picture properties explained one by one, given a prompt and
 # tried in the running form.
 part p16
+starts-elsewhere products.fdes is opened: the PRODUCTS form, a second example beside ORDERS
 
 caption Form Designer - [PRODUCTS]
 node Forms/PRODUCTS : module
@@ -26,10 +27,10 @@ item DESCRIPTION_PROMPT text 20 60 80 16 Description
 item DESCRIPTION textitem 110 58 160 18
 item PRICE_PROMPT text 20 90 80 16 Price
 item PRICE textitem 110 88 70 18
-status Ready
+status Opened products.fdes
 
 step 'Data Elements - Image items'
-> An image item shows a picture in the form. This lesson leaves ORDERS for a second form, PRODUCTS, which gets a photo of each product.
+> An image item shows a picture in the form. This lesson opens products.fdes, a second form, PRODUCTS, which gets a photo of each product.
 down tool:Image
 
 step 'Description' at 215 240 arrow L
@@ -87,8 +88,11 @@ click prop:Sizing Style
 
 step 'Properties/Sizing Style' at 20 310 arrow R
 > Product photos come in many sizes, so set Sizing Style to Adjust.
-click val:Sizing Style
+down val:Sizing Style
+droplist Crop | Adjust = Adjust
+up val:Sizing Style
 prop Sizing Style = Adjust
+droplist
 
 step 'Properties/Show Palette' at 20 310
 > Show Palette set to Yes puts a small tool palette beside the image at run time, with which the user can zoom and move the picture.
@@ -114,7 +118,7 @@ step 'Description' at 330 240 arrow NW
 > The wider frame is on the canvas. A prompt tells the user what the picture is: pick the Text tool...
 click tool:Text
 down canvas@110,112
-item BOILERPLATE1 text 110 112 60 16
+item BOILERPLATE1 text 110 112 70 16
 selitem BOILERPLATE1
 tool Select
 focus item:BOILERPLATE1

@@ -29,7 +29,7 @@ item DESCRIPTION_PROMPT text 20 60 80 16 Description
 item DESCRIPTION textitem 110 58 160 18
 item PRICE_PROMPT text 20 90 80 16 Price
 item PRICE textitem 110 88 70 18
-item PHOTO_PROMPT text 110 112 60 16 Photo
+item BOILERPLATE1 text 110 112 70 16 Photo
 item PROD_PHOTO image 110 130 160 100
 status Ready
 
@@ -61,5 +61,5 @@ close runtime
 nc menu:File
 up menu:File/Save
 click item:PROD_PHOTO
-click item:PHOTO_PROMPT
+click item:BOILERPLATE1
 click item:PROD_PHOTO

@@ -3,6 +3,7 @@
 # names, an LOV built on it by hand with its column mapping and properties,
 # and the LOV tried on the Ship via item of the running ORDERS form.
 part p17
+starts-elsewhere orders17.fdes is opened: ORDERS as lesson 15 saved it, with a Ship via item added
 
 caption Form Designer - [ORDERS]
 node Forms/ORDERS : module
@@ -11,22 +12,55 @@ expand Forms/ORDERS
 node Forms/ORDERS/Blocks/ORDERS : block
 node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/IS_PAID : checkbox
 node Forms/ORDERS/Blocks/ORDERS/Items/SHIP_VIA : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
 node Forms/ORDERS/Windows/WINDOW1 : window
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
 select Forms/ORDERS
 window navigator 0 63 300 397
 canvas CANVAS1 540 340
 item ORDER_ID_PROMPT text 20 30 80 16 Order Id
 item ORDER_ID textitem 110 28 80 18
 item ORDER_DATE_PROMPT text 20 60 80 16 Order Date
-item ORDER_DATE textitem 110 58 90 18
-item SHIP_VIA_PROMPT text 20 90 80 16 Ship via
-item SHIP_VIA textitem 110 88 50 18
-status Ready
+item ORDER_DATE textitem 110 58 80 18
+item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
+item CUSTOMER_ID textitem 110 88 80 18
+item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
+item TOTAL_DUE textitem 110 118 96 20
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 56 16
+item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
+item TAX_PCT textitem 110 220 56 16
+item NET_TOTAL_PROMPT text 20 250 80 16 Net total
+item NET_TOTAL textitem 110 250 80 16
+item PUSH_BUTTON1 button 210 248 100 18 Recalculate
+item RADIO_BUTTON1 radio 410 80 95 16 Cash
+item RADIO_BUTTON2 radio 410 100 95 16 Card
+item RADIO_BUTTON3 radio 410 120 95 16 Invoice
+item PAY_FRAME frame 400 68 120 78 Payment
+item IS_PAID check 410 160 90 16 Paid
+item ORDER_STATUS list 400 28 120 18
+item SHIP_VIA_PROMPT text 320 190 80 16 Ship via
+item SHIP_VIA textitem 410 188 50 18
+status Opened orders17.fdes
 
 step 'Static LOVs'
-> An LOV is a window of rows the user opens over an item; picking a row fills the form. This lesson uses a small ORDERS copy whose Ship via item gets one.
+> An LOV is a window of rows the user opens over an item; picking a row fills the form. The file orders17.fdes is ORDERS of lesson 15 plus a Ship via item, which gets one.
 down node:Forms/ORDERS/Record Groups
 
 step 'Creating Record Groups' at 330 200 arrow R
@@ -167,8 +201,11 @@ click prop:List Type
 
 step 'Properties' at 20 300 arrow R
 > Record Group names that group. Choose RECORD_GROUP1.
-click val:Record Group
+down val:Record Group
+droplist RECORD_GROUP1 = RECORD_GROUP1
+up val:Record Group
 prop Record Group = RECORD_GROUP1
+droplist
 
 step 'Column Mapping' at 20 300 arrow R
 > Column Mapping Properties decides how each column of the group is shown and where its value goes. Click its value to open the LOV Column Mapping dialog.
@@ -222,8 +259,11 @@ click prop:Filter Before Display
 
 step 'Properties' at 20 300
 > Automatic Display set to Yes opens the LOV by itself as soon as the cursor enters the item. Set it to Yes.
-click val:Automatic Display
+down val:Automatic Display
+droplist Yes | No = Yes
+up val:Automatic Display
 prop Automatic Display = Yes
+droplist
 
 step 'Properties' at 20 300 arrow U
 > Automatic Refresh re-reads the record group each time the LOV opens. For a static group that has no effect, since its rows are always the same.
@@ -267,9 +307,10 @@ hide
 nc menu:Program
 up menu:Program/Run Form
 window runtime 40 90 560 300
+set run:ORDER_STATUS = Pending
 click run:ORDER_DATE
 
-step 'Static LOVs' at 215 310 arrow R
+step 'Static LOVs' at 185 310 arrow R
 > Click in Ship via. Because Automatic Display is Yes, the LOV opens straight away.
 click run:SHIP_VIA
 item LOV_BOX window 200 80 150 118 Shipping

@@ -9,13 +9,65 @@ node Forms/ORDERS : module
 expand Forms
 expand Forms/ORDERS
 node Forms/ORDERS/Blocks/ORDERS : block
-node Forms/ORDERS/Blocks/ORDER_LINES : block
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/IS_PAID : checkbox
+node Forms/ORDERS/Blocks/ORDERS/Items/SHIP_VIA : item
+node Forms/ORDERS/Blocks/ORDERS/Items/BUYER : item
 expand Forms/ORDERS/Blocks
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
 node Forms/ORDERS/Windows/WINDOW1 : window
+node Forms/ORDERS/Lists of Values/LOV1 : lov
+node Forms/ORDERS/Lists of Values/LOV2 : lov
+node Forms/ORDERS/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/CODE : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP2 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP2/Column Definitions/NAME : column
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
 expand Forms/ORDERS/Windows
 select Forms/ORDERS/Blocks/ORDERS
 window navigator 0 63 300 397
+canvas CANVAS1 540 340
+item ORDER_ID_PROMPT text 20 30 80 16 Order Id
+item ORDER_ID textitem 110 28 80 18
+item ORDER_DATE_PROMPT text 20 60 80 16 Order Date
+item ORDER_DATE textitem 110 58 80 18
+item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
+item CUSTOMER_ID textitem 110 88 80 18
+item BOILERPLATE1 text 20 120 80 16 Amount Due
+item BOILERPLATE2 text 20 170 80 16 Order totals
+item TOTAL_DUE textitem 110 118 96 20
+item DISC_PCT_PROMPT text 20 190 80 16 Discount Pct
+item DISC_PCT textitem 110 190 56 16
+item TAX_PCT_PROMPT text 20 220 80 16 Tax rate
+item TAX_PCT textitem 110 220 56 16
+item NET_TOTAL_PROMPT text 20 250 80 16 Net total
+item NET_TOTAL textitem 110 250 80 16
+item PUSH_BUTTON1 button 210 248 100 18 Recalculate
+item RADIO_BUTTON1 radio 410 80 95 16 Cash
+item RADIO_BUTTON2 radio 410 100 95 16 Card
+item RADIO_BUTTON3 radio 410 120 95 16 Invoice
+item PAY_FRAME frame 400 68 120 78 Payment
+item IS_PAID check 410 160 90 16 Paid
+item ORDER_STATUS list 400 28 120 18
+item SHIP_VIA_PROMPT text 320 190 80 16 Ship via
+item SHIP_VIA textitem 410 188 50 18
+item BUYER_PROMPT text 320 220 80 16 Buyer
+item BUYER textitem 410 218 120 18
 status Ready
 
 step 'Other Properties of a form'
@@ -63,8 +115,11 @@ click val:Mouse Navigation Limit
 
 step 'Properties/Navigation' at 20 300 arrow R
 > First Navigation Block is the block the cursor goes to when the form starts. Left empty, it is the first block in the navigator. Choose ORDERS.
-click val:First Navigation Block
+down val:First Navigation Block
+droplist ORDERS = ORDERS
+up val:First Navigation Block
 prop First Navigation Block = ORDERS
+droplist
 
 step 'Properties/Visual Attributes' at 20 300 arrow R
 > Current Record Attribute names a visual attribute that highlights the record the cursor is in, in every block of the form.

@@ -2,6 +2,7 @@
 # The commands of the File, Edit, View, Navigator, Program and Tools menus,
 # each opened from the menu bar and tried on a new form module.
 part p2
+starts-elsewhere a new session of the designer, which opens with the empty module MODULE1
 
 caption Form Designer - [MODULE1]
 window navigator 0 63 640 397
@@ -11,7 +12,7 @@ select Forms/MODULE1
 status Ready
 
 step 'Main Menu'
-> The menu bar below the title bar holds every command of the Form Designer. This lesson opens the File, Edit, View, Navigator, Program and Tools menus in turn and tries their most useful commands.
+> The designer has just started, with one empty module, MODULE1. Its menu bar holds every command; this lesson opens the File, Edit, View, Navigator, Program and Tools menus in turn.
 nc title -311,-9
 up title -311,-9
 

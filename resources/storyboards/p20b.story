@@ -7,6 +7,36 @@ part p20b
 caption Form Designer - [ORDERS_FORM]
 window navigator 0 63 300 397
 window palette 300 63 340 397
+node Forms/ORDERS : module
+node Forms/ORDERS/Blocks/ORDERS : block
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/IS_PAID : checkbox
+node Forms/ORDERS/Blocks/ORDERS/Items/SHIP_VIA : item
+node Forms/ORDERS/Blocks/ORDERS/Items/BUYER : item
+node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Lists of Values/LOV1 : lov
+node Forms/ORDERS/Lists of Values/LOV2 : lov
+node Forms/ORDERS/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/CODE : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP2 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP2/Column Definitions/NAME : column
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 node Forms/ORDERS_FORM : module
 node Forms/ORDERS_FORM/Blocks/CONTROL : block
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
@@ -19,23 +49,19 @@ expand Forms/ORDERS_FORM
 expand Forms/ORDERS_FORM/Blocks
 select Forms/ORDERS_FORM
 canvas CANVAS1 540 340
-item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_ID textitem 90 28 72 18
 item CUSTOMER_NAME textitem 192 28 170 18
 item TOTAL textitem 192 256 90 18
 status Connected to shop as demo
 
 click node:Forms/ORDERS_FORM/Record Groups
 
-step 'Customer LOV' arrow NE
-> A list of values shows rows to pick from, and those rows come from a record group. With Record Groups selected, Create makes the record group of the customers first.
 click nav:Create
 show newrecordgroup
 click opt:Data Retrieved by Query
 click fld:Query Text
 set Query Text = SELECT customer_id, name FROM customers ORDER BY name
 
-step 'Customer LOV' at 215 95 arrow R
-> Data Retrieved by Query fills the record group from a SELECT each time the list opens, so new customers appear without changing the form.
 click fld:Query Text
 click btn:OK
 hide
@@ -48,14 +74,14 @@ prop Record Group Type = Query
 prop Record Group Query = SELECT customer_id, name FROM customers ORDER BY name
 click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1
 click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions
+step 'Customer LOV' arrow R
+> Create made RECORD_GROUP1 from the query in Query Text, SELECT customer_id, name FROM customers. Its two columns are listed under Column Definitions.
 click prop:Record Group Type
 click prop:Record Group Query
 click prop:Record Group Fetch Size
 click node+:Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1
 click node:Forms/ORDERS_FORM/Lists of Values
 
-step 'Customer LOV' arrow L
-> The record group is ready, with one column for the id and one for the name. With Lists of Values selected, Create adds the list itself; it is built by hand here, so each of its properties can be seen.
 click nav:Create
 show newlov
 click opt:Build a new LOV manually
@@ -66,21 +92,32 @@ expand Forms/ORDERS_FORM/Lists of Values
 select Forms/ORDERS_FORM/Lists of Values/LOV1
 click node:Forms/ORDERS_FORM/Lists of Values/LOV1
 
-step 'Customer LOV' arrow R
-> Title is the caption of the list window the user sees. Type Customers, then choose RECORD_GROUP1 in Record Group so that the list shows the rows of that query.
 click val:Title
+step 'Customer LOV'
+> With Lists of Values selected, Create built LOV1 by hand. Title is the caption of the list window the user sees: type Customers, then choose RECORD_GROUP1 in Record Group.
 type Customers
-click val:Record Group
+down val:Record Group
+droplist RECORD_GROUP1 = RECORD_GROUP1
+up val:Record Group
 prop Record Group = RECORD_GROUP1
+droplist
 click prop:Filter Before Display
 click prop:Automatic Refresh
 click prop:Automatic Display
 click prop:Automatic Select
-click val:Automatic Select
+step 'Customer LOV' at 185 175 arrow R
+> Automatic Select set to Yes returns a lone row at once, without showing the list; Automatic Position set to Yes opens the list window beside the item.
+down val:Automatic Select
+droplist Yes | No = Yes
+up val:Automatic Select
 prop Automatic Select = Yes
+droplist
 click prop:Automatic Position
-click val:Automatic Position
+down val:Automatic Position
+droplist Yes | No = Yes
+up val:Automatic Position
 prop Automatic Position = Yes
+droplist
 click val:Column Mapping Properties
 show columnmapping
 rows Column Names = CUSTOMER_ID | NAME
@@ -88,21 +125,23 @@ click row:Column Names/CUSTOMER_ID
 set Display Width = 80
 set Column Title = CUSTOMER_ID
 
-step 'Customer LOV/Column Mapping' at 215 265 arrow R
-> Return Item names the item that receives the value of the chosen row. For CUSTOMER_ID it is CONTROL.CUSTOMER_ID in the control block; a width of 60 and the column title ID keep the column narrow.
 click fld:Return Item
-type control.customer_id
+type control.
+step 'Customer LOV/Column Mapping'
+> Return Item names the item that receives the chosen value: the block CONTROL, a point, then the item customer_id. A width of 60 and the title ID keep the column narrow.
+type customer_id
 click fld:Display Width
 type 60
 click fld:Column Title
 type ID
-click row:Column Names/NAME
+down row:Column Names/NAME
+step 'Customer LOV/Column Mapping' at 215 190 arrow D
+> The NAME column returns the customer name into CONTROL.CUSTOMER_NAME, picked with Browse instead of typed. It is wider, 150, and its title becomes Name.
+up row:Column Names/NAME
 set Return Item =
 set Display Width = 80
 set Column Title = NAME
 
-step 'Customer LOV/Column Mapping' at 215 90
-> The NAME column returns the customer name into CONTROL.CUSTOMER_NAME, picked with Browse instead of typed. It is wider, 150, and its title becomes Name.
 click btn:Browse...
 set Return Item = CONTROL.CUSTOMER_NAME
 click fld:Display Width
@@ -121,6 +160,8 @@ click btn:OK
 hide
 prop Column Mapping Properties = CUSTOMER_ID, NAME
 prop Return Items = CONTROL.CUSTOMER_ID, CONTROL.CUSTOMER_NAME
+step 'Customer LOV/Column Mapping' at 215 125 arrow R
+> Return Items now lists the two items that receive the chosen row. Automatic Skip, the place and the size of the list window keep their values.
 click prop:Return Items
 click prop:Automatic Skip
 click prop:X Position
@@ -133,13 +174,13 @@ window layout 0 63 640 397
 front layout
 click canvas +100,+80
 
-step 'Customer LOV/LOV Button' arrow D 193 0
-> The user needs a way to open the list. The Button tool draws a small push button right beside the customer id, inside the control block.
 click tool:Button
 drag canvas@164,28 => canvas@186,46
 item PUSH_BUTTON1 button 164 28 22 18
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 : button
 selitem PUSH_BUTTON1
+step 'Customer LOV/LOV Button' arrow L
+> The Button tool drew a small push button right beside the customer id, inside the control block. The Select tool picks it so that its properties can be set.
 click tool:Select
 click item:CUSTOMER_ID
 click item:PUSH_BUTTON1
@@ -162,14 +203,18 @@ remove LOV_BUTTON
 item LOV_BUTTON button 164 28 22 18 ...
 selitem LOV_BUTTON
 click prop:Keyboard Navigable
-click val:Keyboard Navigable
+down val:Keyboard Navigable
+droplist Yes | No = No
+up val:Keyboard Navigable
 prop Keyboard Navigable = No
-click prop:Width
+droplist
+down prop:Width
+step 'Customer LOV/LOV Button' at 215 110
+> The button is named LOV_BUTTON and labelled with three dots, the usual sign for a list. Its On Press trigger goes to the customer id with MOVE_TO and opens LOV1 with OPEN_LIST.
+up prop:Width
 click win:layout
 front layout
 
-step 'Customer LOV/LOV Button' at 230 240
-> The button is named LOV_BUTTON and labelled with three dots, the usual sign for a list. Its code goes in a On Press trigger, added from Quick Triggers on the Program menu.
 nc menu:Program
 up menu:Program/Quick Triggers
 click menu:Program/Quick Triggers/On Press
@@ -184,8 +229,6 @@ code line    SHOW_MESSAGE('No customer was chosen.');
 code line END IF;
 click ed:text
 
-step 'Customer LOV/LOV Button' at 230 40
-> MOVE_TO puts the cursor in the customer id and OPEN_LIST opens LOV1; the chosen row fills the id and the name. Compile checks the code.
 click ed:Compile
 status Compiled successfully
 again
@@ -195,6 +238,8 @@ focus
 click item:LOV_BUTTON
 click item:CUSTOMER_ID
 click item:CUSTOMER_NAME
+step 'Customer LOV/LOV Button' arrow NE
+> Clicking through the items shows the button beside the customer id. Compile on the Program menu checks the module, Save stores it, and the navigator shows the new trigger.
 click item:LOV_BUTTON
 nc menu:Program
 up menu:Program/Compile

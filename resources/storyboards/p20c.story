@@ -7,6 +7,36 @@ part p20c
 caption Form Designer - [ORDERS_FORM]
 window navigator 0 63 300 397
 window layout 0 63 640 397
+node Forms/ORDERS : module
+node Forms/ORDERS/Blocks/ORDERS : block
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/IS_PAID : checkbox
+node Forms/ORDERS/Blocks/ORDERS/Items/SHIP_VIA : item
+node Forms/ORDERS/Blocks/ORDERS/Items/BUYER : item
+node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Lists of Values/LOV1 : lov
+node Forms/ORDERS/Lists of Values/LOV2 : lov
+node Forms/ORDERS/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/CODE : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP2 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP2/Column Definitions/NAME : column
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 node Forms/ORDERS_FORM : module
 node Forms/ORDERS_FORM/Blocks/CONTROL : block
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
@@ -16,6 +46,8 @@ node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
 node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/NAME : item
 node Forms/ORDERS_FORM/Windows/WINDOW1 : window
 node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
 expand Forms
@@ -23,7 +55,7 @@ expand Forms/ORDERS_FORM
 expand Forms/ORDERS_FORM/Blocks
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME
 canvas CANVAS1 540 340
-item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_ID textitem 90 28 72 18
 item LOV_BUTTON button 164 28 22 18 ...
 item CUSTOMER_NAME textitem 192 28 170 18
 item TOTAL textitem 192 256 90 18
@@ -32,11 +64,9 @@ status Connected to shop as demo
 click item:CUSTOMER_NAME
 selitem CUSTOMER_NAME
 
-step 'Find Button' arrow L
-> The Find button lets the user fetch the orders of the chosen customer. The Button tool draws it in the control block, right of the name.
 click tool:Button
-drag canvas@380,28 => canvas@440,48
-item PUSH_BUTTON1 button 380 28 60 20
+drag canvas@380,28 => canvas@460,48
+item PUSH_BUTTON1 button 380 28 80 20
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 : button
 selitem PUSH_BUTTON1
 again
@@ -52,40 +82,46 @@ prop Height = 20
 prop X Position = 380
 prop Y Position = 28
 
-step 'Find Button' arrow R
-> Name is what the code uses to refer to the button, and Label is the text the user reads on it. The button is named FIND and labelled Find.
 click val:Name
 prop Name = FIND
 rename Forms/ORDERS_FORM/Blocks/CONTROL/Items/PUSH_BUTTON1 = FIND
 select Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 remove PUSH_BUTTON1
-item FIND button 380 28 60 20
+item FIND button 380 28 80 20
 selitem FIND
 click val:Label
 prop Label = Find
 remove FIND
-item FIND button 380 28 60 20 Find
+item FIND button 380 28 80 20 Find
 selitem FIND
 focus
 click prop:Item Type
 click prop:Iconic
+step 'Find Button' at 215 260 arrow R
+> The Button tool drew PUSH_BUTTON1 right of the name, and the palette named it FIND and labelled it Find. Default Button stays No, so pressing Enter does not click it.
 click prop:Default Button
 click prop:Icon Filename
 click prop:Displayed
 click prop:Enabled
 
-step 'Find Button' at 20 280
-> Mouse Navigate No keeps the cursor in the customer id when the button is clicked; Keyboard Navigable No leaves the button out of the Tab order.
-click val:Mouse Navigate
+down val:Mouse Navigate
+droplist Yes | No = No
+up val:Mouse Navigate
 prop Mouse Navigate = No
+droplist
 again
-click val:Keyboard Navigable
+down val:Keyboard Navigable
+droplist Yes | No = No
+up val:Keyboard Navigable
 prop Keyboard Navigable = No
+droplist
 again
 focus
 click prop:Width
 click prop:Height
 click prop:X Position
+step 'Find Button' at 20 280
+> Mouse Navigate No keeps the cursor in the customer id when Find is clicked; Keyboard Navigable No leaves Find out of the Tab order. Its place and font keep their values.
 click prop:Y Position
 click prop:Canvas
 click prop:Font Name
@@ -99,6 +135,8 @@ focus
 click win:layout
 front layout
 click item:FIND
+step 'Find Button' arrow NE
+> The code of Find goes in an On Press trigger from Quick Triggers. ENTER_BLOCK moves to the ORDERS block and FETCH_ROWS fetches its rows; Compile checks the code.
 nc menu:Program
 up menu:Program/Quick Triggers
 click menu:Program/Quick Triggers/On Press
@@ -110,8 +148,6 @@ code line -- Query the orders into the second block
 code line ENTER_BLOCK('ORDERS');
 code line FETCH_ROWS;
 
-step 'Find Button' at 215 90 arrow NE
-> On Press runs each time the button is clicked: ENTER_BLOCK moves to the ORDERS block and FETCH_ROWS fetches its rows.
 click ed:text
 click ed:Compile
 status Compiled successfully
@@ -125,6 +161,8 @@ click item:LOV_BUTTON
 click item:CUSTOMER_NAME
 click item:FIND
 click item:TOTAL
+step 'Find Button' arrow L
+> The Frame tool draws a frame around the customer line. It groups the control block for the eye and holds no data of its own.
 click tool:Frame
 drag canvas@10,6 => canvas@510,86
 item FRAME1 frame 10 6 500 80
@@ -133,8 +171,6 @@ click tool:Select
 click item:FRAME1
 click canvas +100,+60
 
-step 'Find Button'
-> The frame drawn around the customer line groups the control block for the eye. Now the module is compiled and saved, and the navigator shows both triggers.
 nc menu:Program
 up menu:Program/Compile
 show compiled
@@ -145,6 +181,8 @@ up menu:File/Save
 click win:navigator
 front navigator
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL
+step 'Find Button'
+> The module is compiled and saved. The navigator now shows both buttons of CONTROL with their On Press triggers. The next part adds the second block.
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND
 click node+:Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers

@@ -6,15 +6,49 @@ part p20d
 
 caption Form Designer - [ORDERS_FORM]
 window navigator 0 63 300 397
+node Forms/ORDERS : module
+node Forms/ORDERS/Blocks/ORDERS : block
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL_DUE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/DISC_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TAX_PCT : item
+node Forms/ORDERS/Blocks/ORDERS/Items/NET_TOTAL : item
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1 : button
+node Forms/ORDERS/Blocks/ORDERS/Items/PUSH_BUTTON1/Triggers/On Press : trigger
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_STATUS : list
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD : radio
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON1 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON2 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/PAY_METHOD/Radio Buttons/RADIO_BUTTON3 : radiobutton
+node Forms/ORDERS/Blocks/ORDERS/Items/IS_PAID : checkbox
+node Forms/ORDERS/Blocks/ORDERS/Items/SHIP_VIA : item
+node Forms/ORDERS/Blocks/ORDERS/Items/BUYER : item
+node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS1/Graphics/BOILERPLATE1 : text
+node Forms/ORDERS/Lists of Values/LOV1 : lov
+node Forms/ORDERS/Lists of Values/LOV2 : lov
+node Forms/ORDERS/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/CODE : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP1/Column Definitions/NAME : column
+node Forms/ORDERS/Record Groups/RECORD_GROUP2 : recordgroup
+node Forms/ORDERS/Record Groups/RECORD_GROUP2/Column Definitions/NAME : column
+node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
+node Forms/ORDERS/Windows/WINDOW1 : window
 node Forms/ORDERS_FORM : module
 node Forms/ORDERS_FORM/Blocks/CONTROL : block
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_ID : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/CUSTOMER_NAME : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/TOTAL : item
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/LOV_BUTTON/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND : button
+node Forms/ORDERS_FORM/Blocks/CONTROL/Items/FIND/Triggers/On Press : trigger
 node Forms/ORDERS_FORM/Lists of Values/LOV1 : lov
 node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1 : recordgroup
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/CUSTOMER_ID : item
+node Forms/ORDERS_FORM/Record Groups/RECORD_GROUP1/Column Definitions/NAME : item
 node Forms/ORDERS_FORM/Windows/WINDOW1 : window
 node Forms/ORDERS_FORM/Canvases/CANVAS1 : canvas
 expand Forms
@@ -23,10 +57,10 @@ expand Forms/ORDERS_FORM/Blocks
 select Forms/ORDERS_FORM/Blocks/CONTROL
 canvas CANVAS1 540 340
 item FRAME1 frame 10 6 500 80
-item CUSTOMER_ID textitem 90 28 70 18
+item CUSTOMER_ID textitem 90 28 72 18
 item LOV_BUTTON button 164 28 22 18 ...
 item CUSTOMER_NAME textitem 192 28 170 18
-item FIND button 380 28 60 20 Find
+item FIND button 380 28 80 20 Find
 item TOTAL textitem 192 256 90 18
 status Connected to shop as demo
 

@@ -3,13 +3,14 @@
 # ORDERS block built by the Data Block Wizard and laid out by the Layout
 # Wizard, then moved and resized by hand in the Layout Editor.
 part p3
+starts-elsewhere a new session of the designer with no module open: the first form is built from nothing
 
 caption Form Designer
 window navigator 0 63 300 397
 status Ready
 
 step 'Creating a Basic Form'
-> In this lesson you build your first form, for the ORDERS table: a new module, preferences, a connection, then the wizards and some hand layout.
+> The designer starts afresh, with no module open. You build your first form, for the ORDERS table: a module, preferences, a connection, the wizards and some hand layout.
 click node:Forms
 
 step 'Create empty form module' arrow U 38 4
@@ -225,8 +226,8 @@ click tool:Select
 
 step 'Modifying layout' at 360 280 arrow R
 > The wizard made every item the same width, but a customer id needs less room than the others. Dragging the right edge of CUSTOMER_ID makes it narrower.
-drag item:CUSTOMER_ID +38,+0 => canvas@160,93
-item CUSTOMER_ID textitem 110 84 50 18
+drag item:CUSTOMER_ID +38,+0 => canvas@182,93
+item CUSTOMER_ID textitem 110 84 72 18
 selitem CUSTOMER_ID
 
 step 'Modifying layout' at 360 280

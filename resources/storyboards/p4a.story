@@ -25,7 +25,7 @@ item ORDER_ID textitem 110 28 80 18
 item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
-item CUSTOMER_ID textitem 110 84 50 18
+item CUSTOMER_ID textitem 110 84 72 18
 item STATUS_PROMPT text 24 114 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total

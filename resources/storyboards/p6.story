@@ -12,7 +12,7 @@ item ORDER_ID textitem 110 28 80 18
 item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
-item CUSTOMER_ID textitem 110 84 50 18
+item CUSTOMER_ID textitem 110 84 72 18
 item STATUS_PROMPT text 24 114 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
@@ -21,6 +21,11 @@ window navigator 0 63 250 397
 node Forms/ORDERS : module
 expand Forms
 node Forms/ORDERS/Blocks/ORDERS : block
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/ORDER_DATE : item
+node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
+node Forms/ORDERS/Blocks/ORDERS/Items/STATUS : item
+node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
 node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS
@@ -97,8 +102,11 @@ select Forms/ORDERS/Canvases/CANVAS2
 
 step 'Properties' at 30 300 arrow R
 > Set Canvas Type to Stacked: a stacked canvas lies over the content canvas and can be shown or hidden while the form runs.
-click val:Canvas Type
+down val:Canvas Type
+droplist Content | Stacked | Tab = Stacked
+up val:Canvas Type
 prop Canvas Type = Stacked
+droplist
 click prop:Displayed
 
 step 'Properties' arrow NW

@@ -14,7 +14,20 @@ node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/STATUS : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS2 : canvas
 node Forms/ORDERS/Windows/WINDOW1 : window
+canvas CANVAS1 540 330
+item FRAME1 frame 10 10 250 170 Orders
+item ORDER_ID_PROMPT text 24 30 80 16 Order Id
+item ORDER_ID textitem 110 28 80 18
+item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
+item ORDER_DATE textitem 110 56 80 18
+item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
+item CUSTOMER_ID textitem 110 84 72 18
+item STATUS_PROMPT text 24 114 80 16 Status
+item STATUS textitem 110 112 80 18
+item TOTAL_PROMPT text 24 142 80 16 Total
+item TOTAL textitem 110 140 120 18
 expand Forms/ORDERS
 select Forms/ORDERS/Blocks/ORDERS
 prop Query Data Source Name = ORDERS

@@ -15,6 +15,7 @@ node Forms/ORDERS/Blocks/ORDERS/Items/CUSTOMER_ID : item
 node Forms/ORDERS/Blocks/ORDERS/Items/STATUS : item
 node Forms/ORDERS/Blocks/ORDERS/Items/TOTAL : item
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Canvases/CANVAS2 : canvas
 node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS
 expand Forms/ORDERS/Blocks
@@ -29,7 +30,7 @@ item ORDER_ID textitem 110 28 80 18
 item ORDER_DATE_PROMPT text 24 58 80 16 Order Date
 item ORDER_DATE textitem 110 56 80 18
 item CUSTOMER_ID_PROMPT text 24 86 80 16 Customer Id
-item CUSTOMER_ID textitem 110 84 50 18
+item CUSTOMER_ID textitem 110 84 72 18
 item STATUS_PROMPT text 24 114 80 16 Status
 item STATUS textitem 110 112 80 18
 item TOTAL_PROMPT text 24 142 80 16 Total
@@ -146,8 +147,11 @@ click prop:Required
 
 step 'Modifying Properties' arrow D
 > Database Item is Yes for an item that holds a column of the block's table. This new item has no column, so set it to No.
-click val:Database Item
+down val:Database Item
+droplist Yes | No = No
+up val:Database Item
 prop Database Item = No
+droplist
 click prop:Column Name
 click prop:Query Only
 
@@ -211,8 +215,11 @@ prop Name = CURRENT_ROW
 
 step 'Visual Attributes' arrow D
 > The attribute sets only what you fill in; empty rows such as Foreground Color leave the item's own setting alone. Click the value of Font Weight and choose Bold.
-click val:Font Weight
+down val:Font Weight
+droplist Light | Medium | Bold = Bold
+up val:Font Weight
 prop Font Weight = Bold
+droplist
 click prop:Foreground Color
 
 step 'Visual Attributes' arrow SE
@@ -231,8 +238,11 @@ click node:Forms/ORDERS/Blocks/ORDERS/Items/TOTAL
 
 step 'Visual Attributes' arrow D
 > Visual Attribute Name is DEFAULT for every item. Setting it to CURRENT_ROW makes TOTAL bold on light yellow, and changing the attribute later changes every item that uses it.
-click val:Visual Attribute Name
+down val:Visual Attribute Name
+droplist DEFAULT | CURRENT_ROW = CURRENT_ROW
+up val:Visual Attribute Name
 prop Visual Attribute Name = CURRENT_ROW
+droplist
 
 step 'Visual Attributes'
 > The Window menu lists the open design windows; use it to bring the Layout Editor back.

@@ -3,9 +3,24 @@
 # set on a new text item of the ORDERS block: Name, Class, Displayed,
 # Width, Height, Visual Attribute Name, Font Name, Font Size, Font Style.
 part p9
+starts-elsewhere orders9.fdes is opened: a copy of ORDERS cut down to three items and a new text item
 
-caption Form Designer - [ORDERS]
+caption Form Designer
 window navigator 0 63 300 397
+expand Forms
+window palette 300 63 340 397
+front navigator
+show open
+set File name = orders9.fdes
+rows Folders and files = orders.fdes | orders9.fdes | products.fdes
+selrow Folders and files/orders9.fdes
+status Ready
+
+step 'Interface Objects - Common Properties' at 350 250
+> Interface objects share common properties. Press Open to load orders9.fdes, a copy of ORDERS cut down to three items; the properties are set on a fourth one, TEXT_ITEM3.
+click btn:Open
+hide
+caption Form Designer - [ORDERS]
 node Forms/ORDERS : module
 expand Forms
 expand Forms/ORDERS
@@ -17,14 +32,13 @@ node Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM3 : item
 node Forms/ORDERS/Property Classes/AMOUNT_FIELD : group
 node Forms/ORDERS/Visual Attributes/HIGHLIGHT : attribute
 node Forms/ORDERS/Canvases/CANVAS1 : canvas
+node Forms/ORDERS/Windows/WINDOW1 : window
 expand Forms/ORDERS/Blocks
 expand Forms/ORDERS/Blocks/ORDERS
 expand Forms/ORDERS/Blocks/ORDERS/Items
 expand Forms/ORDERS/Property Classes
 scroll navigator 3
 select Forms/ORDERS/Blocks/ORDERS
-window palette 300 63 340 397
-front navigator
 canvas CANVAS1 540 340
 item ORDER_ID_PROMPT text 20 30 80 16 Order Id
 item ORDER_ID textitem 110 28 80 18
@@ -33,11 +47,7 @@ item ORDER_DATE textitem 110 58 80 18
 item CUSTOMER_ID_PROMPT text 20 90 80 16 Customer Id
 item CUSTOMER_ID textitem 110 88 80 18
 item TEXT_ITEM3 textitem 110 118 80 16
-status Ready
-
-step 'Interface Objects - Common Properties' at 330 250
-> Interface objects share common properties. This lesson starts from a copy of ORDERS cut down to three items and sets them on TEXT_ITEM3, for the amount due.
-click node:Forms/ORDERS/Blocks/ORDERS/Items/ORDER_ID
+status Opened orders9.fdes
 click node:Forms/ORDERS/Blocks/ORDERS/Items/TEXT_ITEM3
 
 step 'Name' at 40 250 arrow R

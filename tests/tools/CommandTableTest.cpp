@@ -201,6 +201,10 @@ TEST(CommandTable, EveryPathTakingCommandAcceptsRelativePaths)
     QFile::copy(dir.file("mine/mine.lsn"), dir.file("steps.lsn"));
     makeDirectory(dir.file("stories"));
     QFile::copy(QStringLiteral(LW_SOURCE_DIR "/resources/storyboards/p1.story"), dir.file("stories/p1.story"));
+    makeDirectory(dir.file("course"));
+    const QDir storyboards(QStringLiteral(LW_SOURCE_DIR "/resources/storyboards"));
+    for (const QString& name : storyboards.entryList({"*.story"}, QDir::Files))
+        QFile::copy(storyboards.filePath(name), dir.file("course/" + name));
 
     const struct {
         QStringList args;
@@ -220,6 +224,8 @@ TEST(CommandTable, EveryPathTakingCommandAcceptsRelativePaths)
         {{"render-part", "stories/p1.story", "rendered"}, "rendered/0000.jpg"},
         {{"show-part", "stories/p1.story"}, {}},
         {{"check-part", "stories/p1.story"}, {}},
+        {{"show-form", "stories/p1.story"}, {}},
+        {{"check-continuity", "course"}, {}},
         {{"export-library", "exported"}, "exported/proj1/ListBox1.txt"},
         {{"build-library", "stories", "library"}, "library/proj1/ListBox1.txt"},
     };
