@@ -118,6 +118,9 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     // height and the frame its place.
     m_progress = new QLabel(menu);
     m_progress->setContentsMargins(0, 0, 8, 0);
+    // Plain text: a speech engine's reason shows as written, never as markup,
+    // and no change of the line makes the label guess at rich text.
+    m_progress->setTextFormat(Qt::PlainText);
     m_progress->setAccessibleName(QStringLiteral("Progress"));
     // Wide enough for the longest line, so the bar never lays out again.
     m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(
