@@ -65,11 +65,7 @@ protected:
         simu_form->save1Click();
         EXPECT_EQ(simu_form->engine().state().scale, scale);
         std::vector<Tick> ticks;
-        for (int i = 0; i < 1000 && (simu_form->Timer1->enabled() || simu_form->Timer2->enabled()); ++i) {
-            if (simu_form->Timer1->enabled())
-                simu_form->Timer1Timer();
-            else
-                simu_form->Timer2Timer();
+        for (int i = 0; i < 1000 && tickOnce(); ++i) {
             const ImageBox* drawn = simu_form->pointerImage();
             const QPoint frameCorner = simu_form->Image1->mapToGlobal(simu_form->Image1->pictureOffset());
             const QPoint tip = drawn->mapToGlobal(QPoint(0, 0));

@@ -106,11 +106,7 @@ TEST_F(LearnerKeysTest, PauseHoldsBothTimersAndResumesOnTheSameTick)
                 EXPECT_EQ(simu_form->Timer1->enabled(), pointerWas);
                 EXPECT_EQ(simu_form->Timer2->enabled(), frameWas);
             }
-            if (simu_form->Timer1->enabled())
-                simu_form->Timer1Timer();
-            else if (simu_form->Timer2->enabled())
-                simu_form->Timer2Timer();
-            else
+            if (!tickOnce())
                 break;
             records.push_back(simu_form->engine().screen().frameRecord);
         }

@@ -92,17 +92,24 @@ protected:
         return ticks;
     }
 
-    // Ticks whichever timer runs until a narration box is up or playback
-    // stops. Returns whether a box is up.
+    // Ticks whichever timer runs, the pointer's first; false when playback
+    // has stopped and neither does.
+    static bool tickOnce()
+    {
+        if (simu_form->Timer1->enabled())
+            simu_form->Timer1Timer();
+        else if (simu_form->Timer2->enabled())
+            simu_form->Timer2Timer();
+        else
+            return false;
+        return true;
+    }
+
+    // Ticks until a narration box is up or playback stops. Returns whether a
+    // box is up.
     static bool tickUntilBox()
     {
-        for (int tick = 0; tick < 2000 && !popupform->isVisible(); ++tick) {
-            if (simu_form->Timer1->enabled())
-                simu_form->Timer1Timer();
-            else if (simu_form->Timer2->enabled())
-                simu_form->Timer2Timer();
-            else
-                break;
+        for (int tick = 0; tick < 2000 && !popupform->isVisible() && tickOnce(); ++tick) {
         }
         return popupform->isVisible();
     }
