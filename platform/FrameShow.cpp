@@ -7,6 +7,7 @@
 #include "platform/TableField.h"
 
 #include <QFile>
+#include <QThreadPool>
 
 #include <unistd.h>
 
@@ -49,29 +50,47 @@ const QString& scratchHostPath()
     return path;
 }
 
+// Writes jpeg to the scratch file and reads it back into bytes through the
+// same descriptor: opening the file a second time by name cost a fifth of
+// the whole round trip's file work. A file that gives back less than was
+// written is no frame: bytes is then empty, which the decoder shows as
+// nothing, as it does for a file it cannot read.
+void writeAndReadBack(const QString& hostPath, const QByteArray& jpeg, QByteArray& bytes)
+{
+    const QString courseName = QString::fromLatin1(kScratchFile);
+    FileHandle file;
+    if (!file.open(hostPath, FileHandle::Mode::CreateOrReplace))
+        throw AppError(QStringLiteral("Cannot create file %1").arg(courseName));
+    if (!file.writeAt(0, jpeg.constData(), std::size_t(jpeg.size())))
+        throw AppError(QStringLiteral("Cannot write file %1").arg(courseName));
+    bytes.resize(jpeg.size());
+    if (!file.readAt(0, bytes.data(), std::size_t(bytes.size())))
+        bytes.clear();
+}
+
+// The worker that decodes ahead: one thread, kept, so its decompressor and
+// its memory stay warm from one lesson to the next.
+QThreadPool& decodingThread()
+{
+    static QThreadPool pool;
+    static const bool configured = [] {
+        pool.setMaxThreadCount(1);
+        pool.setExpiryTimeout(-1);
+        return true;
+    }();
+    (void)configured;
+    return pool;
+}
+
 } // namespace
 
 void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QImage* recycled)
 {
-    const QString courseName = QString::fromLatin1(kScratchFile);
     const QString& hostPath = scratchHostPath();
     const ScratchFileRemover remover(QFile::encodeName(hostPath));
-    // The frame is written to the file and decoded from what the file gives
-    // back, through one descriptor: opening the file a second time by name
-    // cost a fifth of the whole round trip's file work.
+    // The frame is decoded from what the file gives back.
     thread_local QByteArray bytes;
-    {
-        FileHandle file;
-        if (!file.open(hostPath, FileHandle::Mode::CreateOrReplace))
-            throw AppError(QStringLiteral("Cannot create file %1").arg(courseName));
-        if (!file.writeAt(0, jpeg.constData(), std::size_t(jpeg.size())))
-            throw AppError(QStringLiteral("Cannot write file %1").arg(courseName));
-        bytes.resize(jpeg.size());
-        // A file that gives back less than was written is no frame: the
-        // decoder then shows nothing, as it does for a file it cannot read.
-        if (!file.readAt(0, bytes.data(), std::size_t(bytes.size())))
-            bytes.clear();
-    }
+    writeAndReadBack(hostPath, jpeg, bytes);
     std::unique_ptr<QImage> frame
         = NViewLibDecode(bytes, recycled != nullptr ? std::exchange(*recycled, QImage()) : QImage());
     // Only a frame's worth is kept for the next step.
@@ -85,6 +104,24 @@ void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QI
 void show(const TableField& field, const HandOver& handOver, QImage* recycled)
 {
     showThroughScratchFile(field.value(), handOver, recycled);
+}
+
+std::future<QImage> showLater(const QByteArray& jpeg, QImage* recycled)
+{
+    QByteArray bytes;
+    {
+        const QString& hostPath = scratchHostPath();
+        const ScratchFileRemover remover(QFile::encodeName(hostPath));
+        writeAndReadBack(hostPath, jpeg, bytes);
+    }
+    auto decode = std::make_shared<std::packaged_task<QImage()>>(
+        [bytes = std::move(bytes), into = recycled != nullptr ? std::exchange(*recycled, QImage()) : QImage()]() mutable {
+            std::unique_ptr<QImage> frame = NViewLibDecode(bytes, std::move(into));
+            return frame ? std::move(*frame) : QImage();
+        });
+    std::future<QImage> frame = decode->get_future();
+    decodingThread().start([decode] { (*decode)(); });
+    return frame;
 }
 
 std::unique_ptr<QImage> throughScratchFile(const QByteArray& jpeg)

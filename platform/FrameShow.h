@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include <functional>
+#include <future>
 #include <memory>
 
 class TableField;
@@ -27,6 +28,14 @@ using HandOver = std::function<void(std::unique_ptr<QImage>)>;
 // when the scratch file fails, the caller still has it.
 void show(const TableField& field, const HandOver& handOver, QImage* recycled = nullptr);
 void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QImage* recycled = nullptr);
+
+// The same round trip with the decoding left to a worker thread, for a frame
+// that is needed only once other work is done (the first frame of a lesson,
+// while its windows come up): the scratch file is written, read back and
+// removed before this returns, throwing as show does, and the decoded frame
+// (null where the decoder could not read it) arrives through the future.
+// recycled is taken, as show takes it, only once the file has worked.
+std::future<QImage> showLater(const QByteArray& jpeg, QImage* recycled = nullptr);
 
 // The decoded frame of field's current record, or null when the decoder
 // could not read it. Throws the engine's AppError when the scratch file

@@ -81,8 +81,40 @@ ImageBox::ImageBox(QWidget* parent)
     setAttribute(Qt::WA_TransparentForMouseEvents);
 }
 
+void ImageBox::settle() const
+{
+    if (m_pending.valid())
+        const_cast<ImageBox*>(this)->adoptPending();
+}
+
+void ImageBox::adoptPending()
+{
+    m_picture = m_pending.get();
+    prepare();
+    if (m_autoSize && !m_picture.isNull())
+        resize(drawnSize());
+    emit pendingPictureArrived();
+}
+
+const QImage& ImageBox::picture() const
+{
+    settle();
+    return m_picture;
+}
+
+void ImageBox::setPicture(std::future<QImage> pending)
+{
+    settle(); // a picture replaced before it arrived still arrives first
+    m_takenArea = QRect();
+    m_picture = QImage();
+    m_drawn = QImage();
+    m_pending = std::move(pending);
+    update();
+}
+
 QImage ImageBox::takePicture()
 {
+    settle();
     m_takenArea = QRect(pictureOffset(), drawnSize());
     m_drawn = QImage();
     return std::exchange(m_picture, QImage());
@@ -90,6 +122,7 @@ QImage ImageBox::takePicture()
 
 void ImageBox::setPicture(const QImage& picture)
 {
+    settle();
     const QRect before = m_picture.isNull() && !m_takenArea.isNull() ? m_takenArea
                                                                       : QRect(pictureOffset(), drawnSize());
     m_takenArea = QRect();
@@ -113,6 +146,10 @@ void ImageBox::setScale(int scale)
     if (scale == m_scale)
         return;
     m_scale = scale;
+    if (m_pending.valid()) {
+        update(); // prepared at the new scale when the picture arrives
+        return;
+    }
     prepare();
     if (m_autoSize && !m_picture.isNull())
         resize(drawnSize());
@@ -122,6 +159,8 @@ void ImageBox::setScale(int scale)
 void ImageBox::setTransparent(bool transparent)
 {
     m_transparent = transparent;
+    if (m_pending.valid())
+        return; // prepared so when the picture arrives
     prepare();
     update();
 }
@@ -135,6 +174,7 @@ void ImageBox::setGround(const QColor& ground)
 
 QPoint ImageBox::pictureOffset() const
 {
+    settle();
     if (!m_center)
         return {0, 0};
     return {(width() - m_picture.width() * m_scale) / 2, (height() - m_picture.height() * m_scale) / 2};
@@ -180,6 +220,7 @@ void ImageBox::prepareUnscaled()
 
 void ImageBox::paintEvent(QPaintEvent* event)
 {
+    settle();
     QPainter p(this);
     const QRect pictureArea(pictureOffset(), drawnSize());
     if (m_ground.isValid()) {

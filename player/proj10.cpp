@@ -26,6 +26,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScopedValueRollback>
 #include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
@@ -94,6 +95,7 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     // frame step paints each pixel once.
     Image1->setGround(Panel1->color());
     Panel1->setFillWidget(Image1);
+    connect(Image1, &ImageBox::pendingPictureArrived, this, [this] { *framebmp = Image1->picture(); });
 
     l1r = makeBuiltInArrow(Panel1, NarrationPass::Arrow::Left);
     r1r = makeBuiltInArrow(Panel1, NarrationPass::Arrow::Right);
@@ -350,6 +352,7 @@ void Tsimu_form::FormShow()
         const QRect screen = screenGeometry();
         move(screen.topLeft());
         resize(screen.size());
+        const QScopedValueRollback<bool> ahead(m_decodeAhead, true);
         m_engine.showFirstFrame();
     });
 }
@@ -398,6 +401,10 @@ void Tsimu_form::showFrame(const TableField& gr)
     QImage recycled = Image1->takePicture();
     *framebmp = QImage();
     try {
+        if (m_decodeAhead) {
+            Image1->setPicture(FrameShow::showLater(gr.value(), &recycled));
+            return;
+        }
         FrameShow::show(
             gr,
             [this](std::unique_ptr<QImage> decoded) {

@@ -155,8 +155,11 @@ private:
     Qt::WindowFlags m_boxWindowFlags = {}; // the box's own, while it is held inside
     QString m_baseTitle;
     bool m_pausedForHelp = false; // the key list paused playback, so closing it resumes
-    bool m_fitted = true;
-    double m_shownSpeed = 1.0; // the speed the timers' intervals were set for // false: actual size, until the player closes
+    bool m_fitted = true; // false: actual size, until the player closes
+    double m_shownSpeed = 1.0; // the speed the timers' intervals were set for
+    // While the player comes up, its first frame is decoded on a worker as
+    // the windows are shown, and waited for when it is painted.
+    bool m_decodeAhead = false;
 };
 
 extern Tsimu_form* simu_form;

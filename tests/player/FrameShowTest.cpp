@@ -26,7 +26,8 @@ QString scratchFile()
 }
 
 // Whatever the bytes, the frame goes through "c:\1.jpg" and the file is gone
-// afterwards; only a real JPEG gives a picture.
+// afterwards, also when the decoding is left to the worker (gone before the
+// frame arrives); only a real JPEG gives a picture, the same either way.
 TEST(FrameShow, ScratchFileIsGoneAfterEveryFrame)
 {
     QImage frame(640, 480, QImage::Format_RGB32);
@@ -51,6 +52,17 @@ TEST(FrameShow, ScratchFileIsGoneAfterEveryFrame)
             EXPECT_EQ(QColor(image->pixel(320, 240)).blue(), 255);
         }
         EXPECT_FALSE(QFileInfo::exists(scratchFile()));
+
+        // Into the memory of a frame of the same size, as the player gives it.
+        QImage recycled(640, 480, QImage::Format_RGB32);
+        std::future<QImage> later = FrameShow::showLater(c.bytes, &recycled);
+        EXPECT_FALSE(QFileInfo::exists(scratchFile()));
+        EXPECT_TRUE(recycled.isNull()) << "taken once the file worked";
+        const QImage arrived = later.get();
+        EXPECT_EQ(arrived.isNull(), !c.decodes);
+        if (image)
+            EXPECT_EQ(arrived, *image);
+
     }
 }
 
@@ -81,6 +93,15 @@ TEST(FrameShow, UnwritableScratchFileIsReported)
     } catch (const AppError& e) {
         EXPECT_EQ(e.message(), QStringLiteral("Cannot create file c:\\1.jpg"));
     }
+    // Before any decoding starts, so the frame on screen is still the caller's.
+    QImage onScreen(64, 48, QImage::Format_RGB32);
+    try {
+        FrameShow::showLater(QByteArray("anything"), &onScreen);
+        ADD_FAILURE() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.message(), QStringLiteral("Cannot create file c:\\1.jpg"));
+    }
+    EXPECT_FALSE(onScreen.isNull());
     QDir(ScratchDir::path()).rmdir(QStringLiteral("1.jpg"));
 }
 

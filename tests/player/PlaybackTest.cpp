@@ -109,6 +109,10 @@ TEST_F(PlaybackTest, OneFrameIsHeldAndAFailedStepKeepsTheFrameOnScreen)
     openStore("p9");
     simu_form->showPlayer();
     const QString blocker = HostPath::toHost(QString::fromLatin1(FrameShow::kScratchFile));
+    // The first frame, decoded while the player came up, is the one held
+    // once it has arrived.
+    ASSERT_TRUE(near(shownColour(), frameColour(2, 0)));
+    EXPECT_EQ(simu_form->framebmp->constBits(), simu_form->Image1->picture().constBits());
 
     const struct {
         const char* what;

@@ -3,6 +3,7 @@
 #include "platform/AppError.h"
 #include "platform/HandlerGuard.h"
 #include "content/Catalogue.h"
+#include "player/ImageBox.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -193,7 +194,10 @@ bool CourseWindows::stepOneEvent()
 
 int CourseWindows::shownFrame() const
 {
-    if (!simu_form->framebmp || simu_form->framebmp->isNull())
+    // The frame box's picture: a first frame still being decoded arrives
+    // when it is asked for.
+    const QImage& frame = simu_form->Image1->picture();
+    if (frame.isNull())
         return -1;
-    return Course::frameOf(*simu_form->framebmp);
+    return Course::frameOf(frame);
 }
