@@ -380,9 +380,20 @@ void Tsimu_form::showPlayer()
 {
     if (!isVisible()) {
         // Sized before it appears so it never flashes at its default size;
-        // the show handler sizes it again and draws the first record.
+        // the show handler sizes it again and draws the first record. That
+        // record starts decoding already, while the window is being shown;
+        // where it cannot, the show handler tries again and says why.
+        {
+            const QScopedValueRollback<bool> ahead(m_decodeAhead, true);
+            try {
+                m_engine.showFirstFrame();
+            } catch (const AppError&) {
+                // Reported by the show handler, whose own attempt fails alike.
+            }
+        }
         setGeometry(screenGeometry());
         show();
+        m_framePendingFrom.clear(); // only this start's show handler finds it
         return;
     }
     raise();
@@ -398,15 +409,20 @@ void Tsimu_form::showFrame(const TableField& gr)
     // frame is ever held and the decoder writes into memory that is already
     // mapped and in the cache. Nothing is painted in between: the new frame
     // is in place before the event loop runs again.
+    const QByteArray jpeg = gr.value();
+    if (!m_framePendingFrom.isNull() && jpeg == m_framePendingFrom)
+        return; // the frame box awaits this very frame, started a moment ago
+    m_framePendingFrom.clear();
     QImage recycled = Image1->takePicture();
     *framebmp = QImage();
     try {
         if (m_decodeAhead) {
-            Image1->setPicture(FrameShow::showLater(gr.value(), &recycled));
+            Image1->setPicture(FrameShow::showLater(jpeg, &recycled));
+            m_framePendingFrom = jpeg;
             return;
         }
-        FrameShow::show(
-            gr,
+        FrameShow::showThroughScratchFile(
+            jpeg,
             [this](std::unique_ptr<QImage> decoded) {
                 *framebmp = decoded ? std::move(*decoded) : QImage();
                 Image1->setPicture(*framebmp);

@@ -160,6 +160,9 @@ private:
     // While the player comes up, its first frame is decoded on a worker as
     // the windows are shown, and waited for when it is painted.
     bool m_decodeAhead = false;
+    // The bytes of the first frame decoded ahead, from just before the
+    // window is shown until its show handler has run.
+    QByteArray m_framePendingFrom;
 };
 
 extern Tsimu_form* simu_form;
