@@ -244,3 +244,27 @@ TEST_F(PlaybackTest, RunGoesBackToThePartsFirstFrameAndHidesTheArrow)
     EXPECT_TRUE(simu_form->Timer1->enabled());
     EXPECT_FALSE(simu_form->Timer2->enabled());
 }
+
+// Each start shows its own store's first frame, decoded while the player
+// came up, and held as the frame on screen; a start with the same first
+// frame as the start before (p11 after p10) shows it all the same.
+TEST_F(PlaybackTest, EachStartShowsItsStoresFirstFrame)
+{
+    simu_form->engine().setEventScript(script({mouseEvent(0, 10, 10), mouseEvent(1, 20, 20)}));
+    const struct {
+        const char* code;
+        int store;
+    } starts[] = {{"p9", 3}, {"p10", 4}, {"p11", 4}};
+    for (const auto& start : starts) {
+        SCOPED_TRACE(start.code);
+        const int store = start.store;
+        CourseBuilder::makeStore(start.code, colours(store, 2));
+        openStore(start.code);
+        simu_form->showPlayer();
+        EXPECT_TRUE(near(shownColour(), frameColour(store, 0)));
+        EXPECT_EQ(simu_form->framebmp->constBits(), simu_form->Image1->picture().constBits());
+        EXPECT_FALSE(scratchFileExists());
+        simu_form->Close1Click();
+    }
+    EXPECT_TRUE(errors.messages.isEmpty()) << errors.messages.join('|').toStdString();
+}
