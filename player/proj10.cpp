@@ -408,7 +408,8 @@ void Tsimu_form::showFrame(const TableField& gr)
     // The frame on screen lends its pixels to the next one, so only one
     // frame is ever held and the decoder writes into memory that is already
     // mapped and in the cache. Nothing is painted in between: the new frame
-    // is in place before the event loop runs again.
+    // is in place before the event loop runs again (one decoded ahead is
+    // waited for by the frame box's paint).
     const QByteArray jpeg = gr.value();
     if (!m_framePendingFrom.isNull() && jpeg == m_framePendingFrom)
         return; // the frame box awaits this very frame, started a moment ago
