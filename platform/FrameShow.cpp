@@ -101,11 +101,6 @@ void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QI
     handOver(std::move(frame));
 }
 
-void show(const TableField& field, const HandOver& handOver, QImage* recycled)
-{
-    showThroughScratchFile(field.value(), handOver, recycled);
-}
-
 std::future<QImage> showLater(const QByteArray& jpeg, QImage* recycled)
 {
     QByteArray bytes;

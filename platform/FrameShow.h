@@ -20,13 +20,12 @@ inline constexpr const char* kScratchFile = "c:\\1.jpg";
 // Receives the decoded frame, or null when the decoder could not read it.
 using HandOver = std::function<void(std::unique_ptr<QImage>)>;
 
-// Shows field's current record in the order the player needs: the bytes are
+// Shows a record's frame bytes in the order the player needs: the bytes are
 // written to the scratch file, the decoder reads it, the frame is handed
 // over, and the file is removed (also when writing or handing over fails).
 // Throws "Cannot create file c:\1.jpg" when the scratch file cannot be made.
 // A recycled image (see NViewLibDecode) is taken only when the decoder runs:
 // when the scratch file fails, the caller still has it.
-void show(const TableField& field, const HandOver& handOver, QImage* recycled = nullptr);
 void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QImage* recycled = nullptr);
 
 // The same round trip with the decoding left to a worker thread, for a frame

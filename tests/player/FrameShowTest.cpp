@@ -62,7 +62,6 @@ TEST(FrameShow, ScratchFileIsGoneAfterEveryFrame)
         EXPECT_EQ(arrived.isNull(), !c.decodes);
         if (image)
             EXPECT_EQ(arrived, *image);
-
     }
 }
 

@@ -44,7 +44,7 @@ TEST(FrameStoreTest, ShowsEachFrameThroughTheScratchFileAndRemovesIt)
         if (record > 0)
             bench.table.next();
         bool shown = false;
-        FrameShow::show(bench.gr, [&](std::unique_ptr<QImage> image) {
+        FrameShow::showThroughScratchFile(bench.gr.value(), [&](std::unique_ptr<QImage> image) {
             shown = true;
             // The decoder has read the file; it is still there until the
             // frame is handed over.
@@ -56,7 +56,7 @@ TEST(FrameStoreTest, ShowsEachFrameThroughTheScratchFileAndRemovesIt)
     }
 
     // A failure while the frame is handed over still removes the file.
-    EXPECT_THROW(FrameShow::show(bench.gr, [](std::unique_ptr<QImage>) { throw AppError("boom"); }),
+    EXPECT_THROW(FrameShow::showThroughScratchFile(bench.gr.value(), [](std::unique_ptr<QImage>) { throw AppError("boom"); }),
                  AppError);
     EXPECT_FALSE(QFileInfo::exists(scratch));
 }
