@@ -31,19 +31,33 @@ QAccessibleInterface* accessiblePanel(const QString& className, QObject* object)
 StepListPanel::StepListPanel(PlaybackEngine& engine, QWidget* panel)
     : QFrame(panel)
     , m_engine(engine)
-    , m_title(new QLabel(QStringLiteral("<b>Steps</b> &nbsp; Enter: go there &middot; Escape: close"), this))
-    , m_tree(new QTreeWidget(this))
 {
     static const bool accessibleAsPanel = (QAccessible::installFactory(accessiblePanel), true);
     Q_UNUSED(accessibleAsPanel);
     setFrameShape(QFrame::Box);
     setLineWidth(2);
     setAutoFillBackground(true);
-    setStyleSheet(QStringLiteral("StepListPanel { background: #fffff0; color: black; }"));
+    // A palette rather than a style sheet: the same colours, without a
+    // style of its own for the panel and everything in it.
+    QPalette colours = palette();
+    colours.setColor(QPalette::Window, QColor(0xff, 0xff, 0xf0));
+    colours.setColor(QPalette::WindowText, Qt::black);
+    setPalette(colours);
     setAccessibleName(QStringLiteral("Step list"));
     setAccessibleDescription(QStringLiteral("The lesson's parts and their steps"));
+    hide();
+}
+
+void StepListPanel::makeContents()
+{
+    // Made when the list is first opened: many learners never open it, and
+    // every start of the program would pay for a tree it does not show.
+    if (m_tree != nullptr)
+        return;
+    m_title = new QLabel(QStringLiteral("<b>Steps</b> &nbsp; Enter: go there &middot; Escape: close"), this);
     m_title->setTextFormat(Qt::RichText);
     m_title->setWordWrap(true);
+    m_tree = new QTreeWidget(this);
     m_tree->setHeaderHidden(true);
     m_tree->setColumnCount(1);
     m_tree->setRootIsDecorated(false);
@@ -58,11 +72,11 @@ StepListPanel::StepListPanel(PlaybackEngine& engine, QWidget* panel)
     layout->addWidget(m_title);
     layout->addWidget(m_tree);
     connect(m_tree, &QTreeWidget::itemClicked, this, [this](QTreeWidgetItem* item) { choose(item); });
-    hide();
 }
 
 void StepListPanel::openList(const QRect& frame)
 {
+    makeContents();
     sync();
     show();
     refit(frame);
@@ -107,6 +121,8 @@ void StepListPanel::refit(const QRect& frame)
 
 void StepListPanel::sync()
 {
+    if (m_tree == nullptr)
+        return; // never opened: nothing to mark
     if (m_model.queue() != m_engine.queue() || m_tree->topLevelItemCount() == 0) {
         rebuild();
         return;

@@ -47,10 +47,12 @@ public:
     bool listKey(int key, bool typedIntoList);
     void choose(const QTreeWidgetItem* item);
 
+    // The list's rows; made when the list is first opened (null before).
     QTreeWidget* tree() const { return m_tree; }
     const StepListModel& model() const { return m_model; }
 
 private:
+    void makeContents();
     void rebuild();
     void markRows();
     void moveSelection(int by);

@@ -124,10 +124,6 @@ Tsimu_form::Tsimu_form(QWidget* parent)
     // and no change of the line makes the label guess at rich text.
     m_progress->setTextFormat(Qt::PlainText);
     m_progress->setAccessibleName(QStringLiteral("Progress"));
-    // Wide enough for the longest line, so the bar never lays out again.
-    m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(
-                                    QStringLiteral("Lesson 20 \u00b7 Part 9 of 9 \u00b7 Step 999 of 999 \u00b7 Paused"))
-                                + 8);
     menu->setCornerWidget(m_progress, Qt::TopRightCorner);
 
     m_keyHelp = new KeyHelpOverlay(Panel1);
@@ -260,6 +256,18 @@ void Tsimu_form::holdBoxInside(bool inside)
     popupform->setVisible(visible);
 }
 
+void Tsimu_form::sizeProgressLine()
+{
+    // Wide enough for the longest line, so the bar never lays out again.
+    // Measured when the player first comes up, not when the program starts:
+    // measuring loads the menu bar's font, which the launcher does not use.
+    if (m_progress->minimumWidth() > 0)
+        return;
+    m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(
+                                    QStringLiteral("Lesson 20 \u00b7 Part 9 of 9 \u00b7 Step 999 of 999 \u00b7 Paused"))
+                                + 8);
+}
+
 void Tsimu_form::showProgress()
 {
     const QString progress = m_engine.progressText();
@@ -379,6 +387,7 @@ void Tsimu_form::FormClose()
 void Tsimu_form::showPlayer()
 {
     if (!isVisible()) {
+        sizeProgressLine();
         // Sized before it appears so it never flashes at its default size;
         // the show handler sizes it again and draws the first record. That
         // record starts decoding already, while the window is being shown;

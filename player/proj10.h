@@ -129,6 +129,7 @@ private:
     void giveKeysToBox();
     const QImage& builtInArrow(NarrationPass::Arrow arrow) const;
     void showProgress();
+    void sizeProgressLine();
     void setReadAloud(bool on);
     void toggleReadAloud();
     void syncReadAloudEntry();

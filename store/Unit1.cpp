@@ -71,15 +71,9 @@ TProForm::TProForm(QWidget* parent)
     font.setPixelSize(11);
     setFont(font);
 
-    DBGrid1 = new QTableWidget(0, 3, this);
-    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
-    DBGrid1->setGeometry(96, 144, 201, 201);
-    DBGrid1->setHorizontalHeaderLabels({QStringLiteral("Record"), QStringLiteral("GR bytes"), QStringLiteral("M")});
-    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    DBGrid1->verticalHeader()->hide();
-    DBGrid1->setColumnWidth(0, 46);
-    DBGrid1->setColumnWidth(1, 56);
-    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    // The grid is made when it is first needed (shown or filled): a table
+    // widget costs every start of the program a tenth of its work, for a
+    // window learners never see.
 
     Button1 = makeButton(this, QStringLiteral("Button1"), QStringLiteral("Insert"), {336, 32, 75, 25});
     FileListBox1 = makeList(this, QStringLiteral("FileListBox1"), {8, 24, 145, 97});
@@ -121,7 +115,42 @@ bool TProForm::authorModeRequested()
 void TProForm::showEvent(QShowEvent* event)
 {
     ensurePages();
+    ensureGrid();
+    orderTabs();
     QWidget::showEvent(event);
+}
+
+void TProForm::ensureGrid()
+{
+    if (DBGrid1 != nullptr)
+        return;
+    DBGrid1 = new QTableWidget(0, 3, this);
+    DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
+    DBGrid1->setGeometry(96, 144, 201, 201);
+    DBGrid1->setHorizontalHeaderLabels({QStringLiteral("Record"), QStringLiteral("GR bytes"), QStringLiteral("M")});
+    DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    DBGrid1->verticalHeader()->hide();
+    DBGrid1->setColumnWidth(0, 46);
+    DBGrid1->setColumnWidth(1, 56);
+    DBGrid1->horizontalHeader()->setStretchLastSection(true);
+    // Where it would stand had it been made first: under the controls it
+    // overlaps.
+    DBGrid1->lower();
+}
+
+void TProForm::orderTabs()
+{
+    // Tab walks the window in the order its controls were laid out, grid
+    // first, whichever of the grid and the pages was made first.
+    QWidget* previous = DBGrid1;
+    for (QWidget* next : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(FileListBox1),
+                          static_cast<QWidget*>(Button2), static_cast<QWidget*>(Button3),
+                          static_cast<QWidget*>(Button4), static_cast<QWidget*>(FileListBox2),
+                          static_cast<QWidget*>(DBListBox1), static_cast<QWidget*>(PageControl1),
+                          static_cast<QWidget*>(Button5)}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 }
 
 void TProForm::ensurePages()
@@ -174,6 +203,7 @@ void TProForm::showFileLists()
 
 void TProForm::refreshGrid()
 {
+    ensureGrid();
     DBGrid1->setRowCount(0);
     if (!Table1.isOpen())
         return;

@@ -40,7 +40,7 @@ public:
     TableField Table1GR{Table1, QByteArrayLiteral("GR"), TableField::Kind::Blob};
     TableField Table1M{Table1, QByteArrayLiteral("M"), TableField::Kind::Memo};
 
-    QTableWidget* DBGrid1 = nullptr;
+    QTableWidget* DBGrid1 = nullptr; // made when the window is first shown or the grid filled
     QPushButton* Button1 = nullptr;
     QListWidget* FileListBox1 = nullptr;
     QPushButton* Button2 = nullptr;
@@ -57,12 +57,15 @@ public:
 
     // Makes the script pages unless they exist (they are made on first show).
     void ensurePages();
+    // Makes the record grid unless it exists (made on first show or fill).
+    void ensureGrid();
 
 protected:
     void showEvent(QShowEvent* event) override;
 
 private:
     void buildPages();
+    void orderTabs();
     void fillPage(int index);
     void showFileLists();
     // Asks for a file in the directory to work on and runs command on it.

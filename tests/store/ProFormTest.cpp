@@ -24,6 +24,7 @@ QStringList items(const QListWidget* list)
 TEST(ProFormTest, ControlsStandWhereTheAuthorExpectsThem)
 {
     TProForm form;
+    form.show(); // the grid is made when the window is first shown
     EXPECT_EQ(form.windowTitle(), "ProForm");
     EXPECT_EQ(form.size(), QSize(739, 486));
     struct Case {
@@ -51,6 +52,31 @@ TEST(ProFormTest, ControlsStandWhereTheAuthorExpectsThem)
     EXPECT_EQ(form.DBListBox1->count(), 0);
     EXPECT_EQ(form.Table1.tableName(), "simu.dbf");
     EXPECT_FALSE(form.Table1.isOpen());
+}
+
+TEST(ProFormTest, GridMadeLateStillLiesUnderItsNeighboursAndComesFirstOnTab)
+{
+    // The grid is made either by the first show or by the first fill before
+    // it; either way it stands as if it had been made first.
+    for (const bool filledBeforeShown : {false, true}) {
+        TProForm form;
+        if (filledBeforeShown)
+            form.refreshGrid();
+        form.show();
+        EXPECT_EQ(form.childAt(97, 150), form.Button4) << filledBeforeShown;
+        const auto nextTabStop = [&](QWidget* from) {
+            QWidget* w = from->nextInFocusChain();
+            while (w != from && !((w->focusPolicy() & Qt::TabFocus) && w->isVisibleTo(&form) && w->isEnabled()))
+                w = w->nextInFocusChain();
+            return w;
+        };
+        QStringList order;
+        for (QWidget* w = form.DBGrid1; order.size() < 9; w = nextTabStop(w))
+            order << w->objectName();
+        EXPECT_EQ(order, (QStringList{"DBGrid1", "Button1", "FileListBox1", "Button2", "Button3", "Button4",
+                                      "FileListBox2", "DBListBox1", "PageControl1"}))
+            << filledBeforeShown;
+    }
 }
 
 TEST(ProFormTest, PagesStartOnProj7AndButton5ShowsProj9a)
