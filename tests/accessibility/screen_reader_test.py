@@ -497,8 +497,12 @@ def run(procs, work, log, player, author, course):
     runtime = os.path.join(work, "run")
     os.mkdir(runtime, 0o700)
 
+    # -noreset: by default the server starts over whenever its last client
+    # leaves, and the accessibility bus's launcher is a client that comes and
+    # goes; a player connecting during such a reset found no display.
     xserver, display = start_with_pipe(
-        procs, lambda fd: ["Xvfb", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-displayfd", str(fd)],
+        procs, lambda fd: ["Xvfb", "-screen", "0", "1280x1024x24", "-nolisten", "tcp", "-noreset",
+                           "-displayfd", str(fd)],
         "Xvfb", log)
     env = {k: v for k, v in os.environ.items()
            if not k.startswith(("AT_SPI_", "QT_", "DBUS_", "WAYLAND_")) and k not in ("DISPLAY", "NO_AT_BRIDGE")}
