@@ -259,7 +259,7 @@ void Tsimu_form::holdBoxInside(bool inside)
 void Tsimu_form::sizeProgressLine()
 {
     // Wide enough for the longest line, so the bar never lays out again.
-    // Measured when the player first comes up, not when the program starts:
+    // Measured when the player is first shown, not when the program starts:
     // measuring loads the menu bar's font, which the launcher does not use.
     if (m_progress->minimumWidth() > 0)
         return;
@@ -360,6 +360,7 @@ void Tsimu_form::FormShow()
         const QRect screen = screenGeometry();
         move(screen.topLeft());
         resize(screen.size());
+        sizeProgressLine();
         const QScopedValueRollback<bool> ahead(m_decodeAhead, true);
         m_engine.showFirstFrame();
     });
@@ -387,7 +388,6 @@ void Tsimu_form::FormClose()
 void Tsimu_form::showPlayer()
 {
     if (!isVisible()) {
-        sizeProgressLine();
         // Sized before it appears so it never flashes at its default size;
         // the show handler sizes it again and draws the first record. That
         // record starts decoding already, while the window is being shown;
