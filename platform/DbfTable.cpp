@@ -6,6 +6,7 @@
 #include "platform/TableField.h"
 
 #include <QDate>
+#include <QDateTime>
 #include <QFile>
 #include <QFileInfo>
 
@@ -62,13 +63,30 @@ void putLe16(char* p, quint16 v)
     p[1] = char(v >> 8);
 }
 
+// Today's date, worked out again only once the clock has passed the next
+// local midnight (or gone back): working it out reads the time zone anew,
+// which cost every posted record about a microsecond.
+QDate today()
+{
+    thread_local QDate date;
+    thread_local qint64 from = 0;
+    thread_local qint64 until = 0;
+    const qint64 now = QDateTime::currentMSecsSinceEpoch();
+    if (now < from || now >= until) {
+        date = QDate::currentDate();
+        from = now;
+        until = date.addDays(1).startOfDay().toMSecsSinceEpoch();
+    }
+    return date;
+}
+
 // Year - 1900, month, day: the last-update stamp of the header.
 void putToday(char* p)
 {
-    const QDate today = QDate::currentDate();
-    p[0] = char(std::clamp(today.year() - 1900, 0, 255));
-    p[1] = char(today.month());
-    p[2] = char(today.day());
+    const QDate date = today();
+    p[0] = char(std::clamp(date.year() - 1900, 0, 255));
+    p[1] = char(date.month());
+    p[2] = char(date.day());
 }
 
 [[noreturn]] void closedError()

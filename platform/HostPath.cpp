@@ -32,11 +32,30 @@ QString matchComponent(const QString& dir, const QString& name)
     return {};
 }
 
+QString withTrailingSlash(QString path, bool keep)
+{
+    if (keep && !path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    return path;
+}
+
 // Resolves the components of relative below root, matching case where needed.
 QString resolveBelow(const QString& root, const QString& relative, bool keepTrailingSlash)
 {
-    QString current = root;
     const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
+    // Where the path exists as written, every component matches exactly and
+    // the answer is the path itself: one look instead of one per component
+    // (every frame inserted and every store opened asks).
+    QString exact = root;
+    for (const QString& part : parts) {
+        if (!exact.endsWith(QLatin1Char('/')))
+            exact += QLatin1Char('/');
+        exact += part;
+    }
+    if (QFileInfo::exists(exact))
+        return withTrailingSlash(exact, keepTrailingSlash);
+
+    QString current = root;
     bool matching = true;
     for (const QString& part : parts) {
         QString next = part;
@@ -51,9 +70,7 @@ QString resolveBelow(const QString& root, const QString& relative, bool keepTrai
             current += QLatin1Char('/');
         current += next;
     }
-    if (keepTrailingSlash && !current.endsWith(QLatin1Char('/')))
-        current += QLatin1Char('/');
-    return current;
+    return withTrailingSlash(current, keepTrailingSlash);
 }
 
 } // namespace

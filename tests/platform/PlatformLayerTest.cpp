@@ -54,6 +54,11 @@ TEST(HostPathTest, BackslashesRelativeAndCaseFallback)
 
     EXPECT_EQ(HostPath::toHost(QStringLiteral("master\\p4a\\simu.dbf")), root + "/Master/P4A/SIMU.DBF");
     EXPECT_EQ(HostPath::toHost(QStringLiteral("master\\p4a\\")), root + "/Master/P4A/");
+    // Written exactly as it exists: the same answer, doubled separators and
+    // the trailing one kept as the matched form keeps them.
+    EXPECT_EQ(HostPath::toHost(QStringLiteral("Master\\\\P4A\\SIMU.DBF")), root + "/Master/P4A/SIMU.DBF");
+    EXPECT_EQ(HostPath::toHost(QStringLiteral("Master\\P4A\\")), root + "/Master/P4A/");
+    EXPECT_EQ(HostPath::toHost(QStringLiteral("Master\\.\\P4A")), root + "/Master/./P4A");
     // Unknown tail components are kept as written after the matched prefix.
     EXPECT_EQ(HostPath::toHost(QStringLiteral("master\\p4a\\new.dbt")), root + "/Master/P4A/new.dbt");
     EXPECT_EQ(HostPath::toHost(QStringLiteral("master\\zz\\simu.dbf")), root + "/Master/zz/simu.dbf");
