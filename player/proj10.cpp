@@ -259,8 +259,10 @@ void Tsimu_form::holdBoxInside(bool inside)
 void Tsimu_form::sizeProgressLine()
 {
     // Wide enough for the longest line, so the bar never lays out again.
-    // Measured when the player is first shown, not when the program starts:
-    // measuring loads the menu bar's font, which the launcher does not use.
+    // Measured when the player is first shown, not when the program starts
+    // (measuring loads the menu bar's font, which the launcher does not
+    // use), and before it is shown: the bar places its corner when it is
+    // laid out, and a line widened after that ran off the bar's right end.
     if (m_progress->minimumWidth() > 0)
         return;
     m_progress->setMinimumWidth(m_progress->fontMetrics().horizontalAdvance(
@@ -360,7 +362,6 @@ void Tsimu_form::FormShow()
         const QRect screen = screenGeometry();
         move(screen.topLeft());
         resize(screen.size());
-        sizeProgressLine();
         const QScopedValueRollback<bool> ahead(m_decodeAhead, true);
         m_engine.showFirstFrame();
     });
@@ -401,6 +402,7 @@ void Tsimu_form::showPlayer()
             }
         }
         setGeometry(screenGeometry());
+        sizeProgressLine();
         show();
         m_framePendingFrom.clear(); // only this start's show handler finds it
         return;

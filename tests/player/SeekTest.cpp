@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QDir>
 
@@ -258,6 +259,12 @@ TEST_F(SeekTest, PartKeysAndTheProgressLine)
     ASSERT_GT(parts, 1);
     const int steps = int(engine.steps().size());
     EXPECT_EQ(engine.progressText(), QStringLiteral("Lesson 20 \u00b7 Part 1 of %1 \u00b7 Step 1 of %2").arg(parts).arg(steps));
+    // The line stands whole inside the menu bar, wide enough for its text.
+    QCoreApplication::processEvents();
+    const QLabel* line = simu_form->progressLine();
+    EXPECT_GE(line->x(), 0);
+    EXPECT_LE(line->geometry().right(), simu_form->menuBar()->width() - 1);
+    EXPECT_GE(line->contentsRect().width(), line->fontMetrics().horizontalAdvance(line->text()));
     auto key = [](int k) {
         QKeyEvent event(QEvent::KeyPress, k, Qt::NoModifier);
         QCoreApplication::sendEvent(simu_form->Panel1, &event);
