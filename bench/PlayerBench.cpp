@@ -533,6 +533,15 @@ void Rhythm(benchmark::State& state)
 }
 BENCHMARK(Rhythm)->Iterations(1)->UseManualTime()->Unit(benchmark::kMillisecond);
 
+// Lets the windows a start uncovered or hid repaint before the next start.
+void settleEvents()
+{
+    for (int k = 0; k < 3; ++k) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents();
+    }
+}
+
 // Goal 8: a double click on the first lesson until its first frame is on
 // screen, timed by hand on the wall clock: what the learner waits for.
 class LessonStartClock {
@@ -572,14 +581,6 @@ public:
     // event loop paints anything.
     double handlerMs() const { return m_starts > 0 ? double(m_handlerSum) / m_starts / 1e6 : 0; }
 
-    static void settleEvents()
-    {
-        for (int k = 0; k < 3; ++k) {
-            QCoreApplication::processEvents();
-            QCoreApplication::sendPostedEvents();
-        }
-    }
-
 private:
     std::unique_ptr<PaintClock> m_painted; // the player exists once the windows do
     qint64 m_handlerSum = 0;
@@ -614,7 +615,7 @@ public:
         m_window.show();
         const qint64 paintedAt = m_painted.waitForPaint() ? m_painted.paintedAt() : -1;
         m_window.hide();
-        LessonStartClock::settleEvents();
+        settleEvents();
         return paintedAt;
     }
 

@@ -32,6 +32,13 @@ QString matchComponent(const QString& dir, const QString& name)
     return {};
 }
 
+void appendComponent(QString& path, const QString& name)
+{
+    if (!path.endsWith(QLatin1Char('/')))
+        path += QLatin1Char('/');
+    path += name;
+}
+
 QString withTrailingSlash(QString path, bool keep)
 {
     if (keep && !path.endsWith(QLatin1Char('/')))
@@ -47,11 +54,8 @@ QString resolveBelow(const QString& root, const QString& relative, bool keepTrai
     // the answer is the path itself: one look instead of one per component
     // (every frame inserted and every store opened asks).
     QString exact = root;
-    for (const QString& part : parts) {
-        if (!exact.endsWith(QLatin1Char('/')))
-            exact += QLatin1Char('/');
-        exact += part;
-    }
+    for (const QString& part : parts)
+        appendComponent(exact, part);
     if (QFileInfo::exists(exact))
         return withTrailingSlash(exact, keepTrailingSlash);
 
@@ -66,9 +70,7 @@ QString resolveBelow(const QString& root, const QString& relative, bool keepTrai
             else
                 next = found;
         }
-        if (!current.endsWith(QLatin1Char('/')))
-            current += QLatin1Char('/');
-        current += next;
+        appendComponent(current, next);
     }
     return withTrailingSlash(current, keepTrailingSlash);
 }

@@ -143,11 +143,9 @@ void TProForm::orderTabs()
     // Tab walks the window in the order its controls were laid out, grid
     // first, whichever of the grid and the pages was made first.
     QWidget* previous = DBGrid1;
-    for (QWidget* next : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(FileListBox1),
-                          static_cast<QWidget*>(Button2), static_cast<QWidget*>(Button3),
-                          static_cast<QWidget*>(Button4), static_cast<QWidget*>(FileListBox2),
-                          static_cast<QWidget*>(DBListBox1), static_cast<QWidget*>(PageControl1),
-                          static_cast<QWidget*>(Button5)}) {
+    const std::initializer_list<QWidget*> laidOut = {Button1, FileListBox1, Button2, Button3, Button4,
+                                                     FileListBox2, DBListBox1, PageControl1, Button5};
+    for (QWidget* next : laidOut) {
         setTabOrder(previous, next);
         previous = next;
     }
