@@ -68,6 +68,13 @@ void writeAndReadBack(const QString& hostPath, const QByteArray& jpeg, QByteArra
         bytes.clear();
 }
 
+// The caller's frame memory for the decoder to write into, taken only once
+// the scratch file has worked, so a failure leaves the caller's frame.
+QImage takeRecycled(QImage* recycled)
+{
+    return recycled != nullptr ? std::exchange(*recycled, QImage()) : QImage();
+}
+
 // The worker that decodes ahead: one thread, kept, so its decompressor and
 // its memory stay warm from one lesson to the next.
 QThreadPool& decodingThread()
@@ -92,7 +99,7 @@ void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QI
     thread_local QByteArray bytes;
     writeAndReadBack(hostPath, jpeg, bytes);
     std::unique_ptr<QImage> frame
-        = NViewLibDecode(bytes, recycled != nullptr ? std::exchange(*recycled, QImage()) : QImage());
+        = NViewLibDecode(bytes, takeRecycled(recycled));
     // Only a frame's worth is kept for the next step.
     if (bytes.capacity() > kKeptBufferBytes)
         bytes = QByteArray();
@@ -110,7 +117,7 @@ std::future<QImage> showLater(const QByteArray& jpeg, QImage* recycled)
         writeAndReadBack(hostPath, jpeg, bytes);
     }
     auto decode = std::make_shared<std::packaged_task<QImage()>>(
-        [bytes = std::move(bytes), into = recycled != nullptr ? std::exchange(*recycled, QImage()) : QImage()]() mutable {
+        [bytes = std::move(bytes), into = takeRecycled(recycled)]() mutable {
             std::unique_ptr<QImage> frame = NViewLibDecode(bytes, std::move(into));
             return frame ? std::move(*frame) : QImage();
         });
