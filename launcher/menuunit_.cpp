@@ -6,6 +6,7 @@
 #include "playback/PartLoader.h"
 #include "player/proj10.h"
 #include "launcher/Prompter.h"
+#include "platform/FrameShow.h"
 #include "platform/HandlerGuard.h"
 #include "platform/ProgramStarter.h"
 
@@ -380,6 +381,9 @@ void TMainf::NetscapeCommunicator451Click()
 
 void TMainf::runsimu(const QString& codeText, int lessonIndex)
 {
+    // The lesson's first frame is decoded on a worker while the player comes
+    // up; woken now, the worker is up by the time the frame is read.
+    FrameShow::wakeDecoder();
     PartLoader::run(codeText, lessonIndex);
 }
 

@@ -6,11 +6,16 @@
 #include "platform/ScratchDir.h"
 #include "platform/TableField.h"
 
+#include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 #include <QThreadPool>
 
 #include <unistd.h>
 
+#include <atomic>
+#include <mutex>
+#include <thread>
 #include <utility>
 
 namespace FrameShow {
@@ -89,7 +94,81 @@ QThreadPool& decodingThread()
     return pool;
 }
 
+// The decoding thread, woken ahead of a frame it is about to be given. A
+// thread that has slept since the last lesson takes from 30 to 150
+// microseconds to run again on a virtual machine's idle core, a tenth of a
+// lesson's start. Woken at the double click, it is up by the time the first
+// frame's bytes have been read, and waits for them awake for a moment; where
+// none come by then (the lesson failed to start, or its store is slow to
+// open), it goes back to the pool and the frame is started as before.
+class WaitingWorker {
+public:
+    void wake(std::chrono::microseconds waitFor)
+    {
+        // With a single core, waiting awake would only hold up the thread
+        // that reads the frame.
+        if (QThread::idealThreadCount() < 2)
+            return;
+        {
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            if (m_waiting)
+                return;
+            m_waiting = true;
+        }
+        decodingThread().start([this, waitFor] { serve(waitFor); });
+    }
+
+    // Hands job to the woken thread; false when none is waiting for one.
+    bool give(std::function<void()>& job)
+    {
+        const std::lock_guard<std::mutex> lock(m_mutex);
+        if (!m_waiting || m_job)
+            return false;
+        m_job = std::move(job);
+        m_given.store(true, std::memory_order_release);
+        return true;
+    }
+
+private:
+    void serve(std::chrono::microseconds waitFor)
+    {
+        QElapsedTimer waited;
+        waited.start();
+        const qint64 limit = std::chrono::nanoseconds(waitFor).count();
+        while (!m_given.load(std::memory_order_acquire) && waited.nsecsElapsed() < limit)
+            std::this_thread::yield();
+        std::function<void()> job;
+        {
+            // A job given after the last look is still taken here.
+            const std::lock_guard<std::mutex> lock(m_mutex);
+            job = std::exchange(m_job, nullptr);
+            m_given.store(false, std::memory_order_relaxed);
+            m_waiting = false;
+        }
+        if (job)
+            job();
+    }
+
+    std::mutex m_mutex;
+    std::function<void()> m_job;
+    std::atomic<bool> m_given{false};
+    bool m_waiting = false;
+};
+
+// Made before the decoding thread's pool is (wake and showLater both reach
+// it first), so it outlives the pool, which lets a waiting thread finish.
+WaitingWorker& waitingWorker()
+{
+    static WaitingWorker worker;
+    return worker;
+}
+
 } // namespace
+
+void wakeDecoder(std::chrono::microseconds waitFor)
+{
+    waitingWorker().wake(waitFor);
+}
 
 void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QImage* recycled)
 {
@@ -122,7 +201,9 @@ std::future<QImage> showLater(const QByteArray& jpeg, QImage* recycled)
             return frame ? std::move(*frame) : QImage();
         });
     std::future<QImage> frame = decode->get_future();
-    decodingThread().start([decode] { (*decode)(); });
+    std::function<void()> job = [decode] { (*decode)(); };
+    if (!waitingWorker().give(job))
+        decodingThread().start(std::move(job));
     return frame;
 }
 

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QImage>
 
+#include <chrono>
 #include <functional>
 #include <future>
 #include <memory>
@@ -35,6 +36,12 @@ void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QI
 // (null where the decoder could not read it) arrives through the future.
 // recycled is taken, as show takes it, only once the file has worked.
 std::future<QImage> showLater(const QByteArray& jpeg, QImage* recycled = nullptr);
+
+// Wakes the worker that showLater hands its decoding to, ahead of a frame
+// about to come: called as a lesson starts, the worker is up by the time the
+// first frame's bytes are read. It waits awake for at most waitFor; a frame
+// that comes later is started as without the wake.
+void wakeDecoder(std::chrono::microseconds waitFor = std::chrono::milliseconds(2));
 
 // The decoded frame of field's current record, or null when the decoder
 // could not read it. Throws the engine's AppError when the scratch file

@@ -9,6 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <chrono>
+
 namespace {
 
 QByteArray jpegOf(const QImage& image)
@@ -62,6 +65,50 @@ TEST(FrameShow, ScratchFileIsGoneAfterEveryFrame)
         EXPECT_EQ(arrived.isNull(), !c.decodes);
         if (image)
             EXPECT_EQ(arrived, *image);
+    }
+}
+
+// A worker woken ahead of a frame decodes it when it comes; a wake whose wait
+// is over, a second wake, or a frame that fails before decoding leaves the
+// next frame to be started as without it. Every frame arrives, once, the same
+// as decoded in place, whichever thread decodes it; each case runs several
+// times so that the worker is met both waiting and already gone.
+TEST(FrameShow, AWokenWorkerDecodesTheFrameItIsGivenOrLeavesItToThePool)
+{
+    using namespace std::chrono;
+    QImage picture(640, 480, QImage::Format_RGB32);
+    for (int y = 0; y < picture.height(); ++y)
+        std::fill_n(reinterpret_cast<QRgb*>(picture.scanLine(y)), picture.width(), qRgb(y / 2, 90, 255 - y / 2));
+    const QByteArray jpeg = jpegOf(picture);
+    const auto expected = FrameShow::throughScratchFile(jpeg);
+    ASSERT_NE(expected, nullptr);
+    struct Case {
+        const char* name;
+        microseconds waitFor;
+        int wakes;
+        bool failingFrameFirst;
+    } cases[] = {
+        {"woken, then the frame", seconds(5), 1, false},
+        {"its wait over at once", microseconds(0), 1, false},
+        {"woken twice", seconds(5), 2, false},
+        {"a frame failing before the next", seconds(5), 1, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (int round = 0; round < 10; ++round) {
+            for (int k = 0; k < c.wakes; ++k)
+                FrameShow::wakeDecoder(c.waitFor);
+            if (c.failingFrameFirst) {
+                ASSERT_TRUE(QDir(ScratchDir::path()).mkdir(QStringLiteral("1.jpg")));
+                EXPECT_THROW(FrameShow::showLater(jpeg), AppError);
+                QDir(ScratchDir::path()).rmdir(QStringLiteral("1.jpg"));
+            }
+            QImage recycled(640, 480, QImage::Format_RGB32);
+            std::future<QImage> later = FrameShow::showLater(jpeg, &recycled);
+            // Bounded only so that a lost frame fails here instead of hanging.
+            ASSERT_EQ(later.wait_for(seconds(30)), std::future_status::ready) << "round " << round;
+            EXPECT_EQ(later.get(), *expected) << "round " << round;
+        }
     }
 }
 
