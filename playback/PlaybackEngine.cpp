@@ -142,6 +142,12 @@ void PlaybackEngine::showFirstFrame()
         return;
     m_table->first();
     showCurrentFrame();
+    // The arrow pointed at something on the frame it was placed over; on a
+    // new part's first frame (or a lesson started after one closed with an
+    // arrow up) it would point at whatever happens to be there. No step of
+    // an event 0 has an arrow, so the next frame step is the first to place
+    // one again.
+    m_screen.arrow.visible = false;
 }
 
 void PlaybackEngine::apply(const NarrationRecord& r, bool frameForm, bool completed)
@@ -496,7 +502,6 @@ void carry(NarrationRecord& into, const NarrationRecord& pass, bool frameForm)
         into.arrowTop = pass.arrowTop;
     if (pass.arrowLeft)
         into.arrowLeft = pass.arrowLeft;
-    into.arrowShown = pass.arrowShown;
 }
 
 } // namespace
@@ -577,17 +582,14 @@ void PlaybackEngine::goToEvent(int partIndex, int event)
                 break;
             carry(carried, record, e > 0);
         }
-        // Frame passes at events without a step hide the arrow.
-        const int lastFramePass = events - 1;
-        if (lastFramePass >= 1 && narration.byEvent.count(lastFramePass) == 0)
-            carried.arrowShown = false;
     }
     const bool frameForm = event > 0;
     PlayerState passed = pointer;
     NarrationRecord here;
     NarrationPass::run(frameForm ? NarrationPass::Form::Frame : NarrationPass::Form::Run, lsnlist, passed, here);
     here.shown = passed.stepstate == kDone;
-    here.arrowShown = frameForm ? passed.arrowstate == kOn : carried.arrowShown;
+    // A part's first frame shows no arrow (see showFirstFrame).
+    here.arrowShown = frameForm && passed.arrowstate == kOn;
     if (!frameForm)
         passed.arrowstate = m_state.arrowstate;
 

@@ -473,24 +473,10 @@
 
     // -- Going to a place --
 
-    // The arrow on screen at an event: "keep" (a part's start) leaves what
-    // the part before left; the picture is the last one chosen so far.
+    // The arrow on screen at an event; the picture is the last one chosen so
+    // far, in this part or a part before.
     arrowAt(partIndex, eventIndex) {
-      let p = partIndex;
-      let k = eventIndex;
-      let place = this.parts[p].events[k].arrow;
-      while (place === "keep") {
-        if (k > 0) {
-          k -= 1;
-        } else if (p > 0 && this.parts[p - 1]) {
-          p -= 1;
-          k = this.parts[p].events.length - 1;
-        } else {
-          place = null;
-          break;
-        }
-        place = this.parts[p].events[k].arrow;
-      }
+      const place = this.parts[partIndex].events[eventIndex].arrow;
       return place ? {x: place[0], y: place[1], picture: this.pictureAt(partIndex, eventIndex)} : null;
     }
 

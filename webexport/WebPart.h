@@ -11,9 +11,8 @@
 // same pointer and narration rules the desktop player runs. Every position is
 // in recorded 640 x 480 coordinates.
 struct WebEvent {
-    // The arrow after this event's frame step: Keep leaves whatever the
-    // previous event (or part) showed, as the part's start does.
-    enum class ArrowShow { Keep, Hidden, Shown };
+    // The arrow after this event's frame step (none on a part's first frame).
+    enum class ArrowShow { Hidden, Shown };
 
     int frame = -1;            // record shown, counting from 0; -1 for none
     bool storeAtEnd = false;   // a move past the last record was attempted

@@ -84,7 +84,6 @@ QJsonObject eventJson(const WebEvent& e)
                                                     {QStringLiteral("text"), QJsonArray::fromStringList(e.text)}});
     }
     switch (e.arrow) {
-    case WebEvent::ArrowShow::Keep: o.insert(QStringLiteral("arrow"), QStringLiteral("keep")); break;
     case WebEvent::ArrowShow::Hidden: o.insert(QStringLiteral("arrow"), QJsonValue::Null); break;
     case WebEvent::ArrowShow::Shown: o.insert(QStringLiteral("arrow"), point(e.arrowAt)); break;
     }
@@ -156,11 +155,9 @@ WebPart compile(const QString& code, int lesson, const QStringList& events, cons
         e.boxVisible = screen.box.visible;
         e.text = screen.box.lines;
         e.box = QPoint(screen.box.left.value_or(0), screen.box.top.value_or(0));
-        // Run reads no arrow lines and leaves the arrow as the part before left it.
-        if (k == 0) {
-            e.arrow = WebEvent::ArrowShow::Keep;
-        } else {
-            e.arrow = screen.arrow.visible ? WebEvent::ArrowShow::Shown : WebEvent::ArrowShow::Hidden;
+        e.arrow = screen.arrow.visible ? WebEvent::ArrowShow::Shown : WebEvent::ArrowShow::Hidden;
+        // Run reads no arrow lines: a part's first event chooses no picture.
+        if (k > 0) {
             e.arrowAt = QPoint(screen.arrow.left, screen.arrow.top);
             if (screen.arrow.picture)
                 e.arrowPicture = pictureName(*screen.arrow.picture);

@@ -7,6 +7,7 @@
 #include "platform/DbfTable.h"
 #include "platform/HostPath.h"
 #include "player/BevelPanel.h"
+#include "player/ImageBox.h"
 #include "player/LessonEndOverlay.h"
 
 #include <QCoreApplication>
@@ -192,6 +193,39 @@ TEST_F(SeekTest, MissingStoreGivesTheEnginesErrorAndLeavesThePlaythrough)
     // And playing goes on from there.
     engine.goToEvent(1, 6);
     EXPECT_EQ(ProForm->Table1.recNo(), 7);
+}
+
+// An arrow points at something on the frame it was placed over, so a part's
+// first frame shows none left from before: not a chained part's, after a
+// last frame of the part before with its arrow up, nor the first frame of a
+// lesson started after another was closed with its arrow up.
+TEST_F(SeekTest, APartsFirstFrameShowsNoArrowLeftFromBefore)
+{
+    int chainedAfterAnArrow = 0;
+    for (int lesson = 0; lesson < 20; ++lesson) {
+        const std::vector<Snapshot> played = playThrough(lesson);
+        for (std::size_t i = 1; i < played.size(); ++i) {
+            if (played[i].event != 0)
+                continue;
+            EXPECT_FALSE(played[i].arrow) << played[i].part.toStdString();
+            chainedAfterAnArrow += played[i - 1].arrow ? 1 : 0;
+        }
+    }
+    EXPECT_GT(chainedAfterAnArrow, 0) << "no part of the course ends with its arrow up";
+
+    startLesson(0);
+    PlaybackEngine& engine = simu_form->engine();
+    int step = 0;
+    for (; step < int(engine.steps().size()) && !engine.screen().arrow.visible; ++step)
+        engine.goToStep(step);
+    simu_form->showEngineState();
+    ASSERT_FALSE(simu_form->Image2->isHidden()) << "lesson 1 has a step with an arrow";
+    simu_form->Close1Click();
+    Mainf->setPlayQueue(Catalogue::partCodes(10));
+    Mainf->runsimu(Mainf->ListBox2->item(10)->text(), 10);
+    EXPECT_EQ(engine.currentEvent(), 0);
+    EXPECT_FALSE(engine.screen().arrow.visible);
+    EXPECT_TRUE(simu_form->Image2->isHidden());
 }
 
 // Back, replay and the part keys on a real lesson of several parts.

@@ -128,14 +128,12 @@ TEST_F(DesktopAgreement, ThePlayerWindowTickByTick)
                 EXPECT_EQ(popupform->Memo1->toPlainText(), e.text.join('\n'));
                 EXPECT_EQ(popupform->pos(), e.box + origin);
             }
-            if (e.arrow != WebEvent::ArrowShow::Keep) {
-                if (!e.arrowPicture.isEmpty())
-                    picture = e.arrowPicture;
-                ASSERT_EQ(simu_form->Image2->isVisible(), e.arrow == WebEvent::ArrowShow::Shown);
-                if (e.arrow == WebEvent::ArrowShow::Shown) {
-                    EXPECT_EQ(simu_form->Image2->pos(), e.arrowAt + arrowOrigin);
-                    EXPECT_EQ(pictureName(simu_form->Image2->picture()), picture);
-                }
+            if (!e.arrowPicture.isEmpty())
+                picture = e.arrowPicture;
+            ASSERT_EQ(simu_form->Image2->isVisible(), e.arrow == WebEvent::ArrowShow::Shown);
+            if (e.arrow == WebEvent::ArrowShow::Shown) {
+                EXPECT_EQ(simu_form->Image2->pos(), e.arrowAt + arrowOrigin);
+                EXPECT_EQ(pictureName(simu_form->Image2->picture()), picture);
             }
             if (popupform->isVisible())
                 popupform->NBClick();
@@ -159,8 +157,8 @@ TEST_F(DesktopAgreement, ThePlayerWindowTickByTick)
 
 // The engine's state at each event of each lesson, reached by going there
 // directly, is the exported event: the frame, the pointer where the glide
-// toward that event sets off, the box and the arrow (a part's start keeps the
-// arrow of the part before, and pictures carry over).
+// toward that event sets off, the box and the arrow (none on a part's first
+// frame; pictures carry over).
 TEST_F(DesktopAgreement, TheEngineGoingToEveryEvent)
 {
     for (int lesson = 0; lesson < 20; ++lesson) {
@@ -173,7 +171,6 @@ TEST_F(DesktopAgreement, TheEngineGoingToEveryEvent)
         engine.setQueue(codes);
         engine.setMapping(ScreenMapping{});
 
-        std::optional<QPoint> arrow; // shown on the last event of the part before
         QString picture;
         for (int p = 0; p < codes.size(); ++p) {
             SCOPED_TRACE(codes.at(p).toStdString());
@@ -191,10 +188,8 @@ TEST_F(DesktopAgreement, TheEngineGoingToEveryEvent)
                     EXPECT_EQ(screen.box.lines, e.text);
                     EXPECT_EQ(QPoint(screen.box.left.value_or(0), screen.box.top.value_or(0)), e.box);
                 }
-                if (e.arrow == WebEvent::ArrowShow::Shown)
-                    arrow = e.arrowAt;
-                else if (e.arrow == WebEvent::ArrowShow::Hidden)
-                    arrow.reset();
+                const std::optional<QPoint> arrow
+                    = e.arrow == WebEvent::ArrowShow::Shown ? std::optional<QPoint>(e.arrowAt) : std::nullopt;
                 if (!e.arrowPicture.isEmpty())
                     picture = e.arrowPicture;
                 ASSERT_EQ(screen.arrow.visible, arrow.has_value());

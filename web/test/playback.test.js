@@ -35,11 +35,10 @@ async function playLesson(page, lesson, parts, pressNext) {
       const frame = await page.evaluate(() => window.p.frame);
       assert.deepEqual(frame, {code, record: k}, where);
 
-      // Arrows: read only from frame steps; a part's start keeps the last one.
-      if (k > 0) {
-        if (e.picture) picture = e.picture;
-        arrow = e.arrow ? {x: e.arrow.x, y: e.arrow.y, picture} : null;
-      }
+      // Arrows: read only from frame steps, none on a part's first frame;
+      // the picture carries over.
+      if (e.picture) picture = e.picture;
+      arrow = e.arrow ? {x: e.arrow.x, y: e.arrow.y, picture} : null;
       assert.deepEqual(s.arrow, arrow, where + " arrow");
 
       assert.equal(s.narration.visible, e.visible, where + " box");
