@@ -118,7 +118,8 @@ public:
         decodingThread().start([this, waitFor] { serve(waitFor); });
     }
 
-    // Hands job to the woken thread; false when none is waiting for one.
+    // Hands job to the woken thread; false, with job left to the caller,
+    // when none is waiting for one.
     bool give(std::function<void()>& job)
     {
         const std::lock_guard<std::mutex> lock(m_mutex);

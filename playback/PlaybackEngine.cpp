@@ -419,9 +419,7 @@ void PlaybackEngine::replayStep()
 void PlaybackEngine::restartPart()
 {
     if (m_table != nullptr && m_table->isOpen() && m_table->recordCount() > 0 && m_table->recNo() != 1) {
-        m_table->first();
-        showCurrentFrame();
-        m_screen.arrow.visible = false;
+        showFirstFrame();
         // A frame step still pending would leave the first frame at once.
         m_frameTimer = false;
         m_tag = 0;

@@ -156,12 +156,9 @@ WebPart compile(const QString& code, int lesson, const QStringList& events, cons
         e.text = screen.box.lines;
         e.box = QPoint(screen.box.left.value_or(0), screen.box.top.value_or(0));
         e.arrow = screen.arrow.visible ? WebEvent::ArrowShow::Shown : WebEvent::ArrowShow::Hidden;
-        // Run reads no arrow lines: a part's first event chooses no picture.
-        if (k > 0) {
-            e.arrowAt = QPoint(screen.arrow.left, screen.arrow.top);
-            if (screen.arrow.picture)
-                e.arrowPicture = pictureName(*screen.arrow.picture);
-        }
+        e.arrowAt = QPoint(screen.arrow.left, screen.arrow.top);
+        if (screen.arrow.picture)
+            e.arrowPicture = pictureName(*screen.arrow.picture);
         if (e.boxVisible) {
             part.steps.push_back({k, topicFor(typedSteps, k)});
             // Past the store's end NEXT leaves the pointer still; the rest of
