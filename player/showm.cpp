@@ -1,9 +1,11 @@
 #include "player/showm.h"
 
 #include "platform/HandlerGuard.h"
+#include "player/ScaledScrollBarStyle.h"
 #include "player/proj10.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QScrollBar>
@@ -36,6 +38,9 @@ Tpopupform::Tpopupform(QWidget* parent)
     pal.setColor(QPalette::Base, Qt::black);
     pal.setColor(QPalette::Text, Qt::white);
     Memo1->setPalette(pal);
+    // Made after the text, so it is deleted after the scroll bar using it.
+    m_scrollBarStyle = new ScaledScrollBarStyle(this);
+    Memo1->verticalScrollBar()->setStyle(m_scrollBarStyle);
     m_buttonPoints = BBB->font().pointSizeF();
     setScale(1);
 }
@@ -55,6 +60,12 @@ void Tpopupform::setScale(int scale)
     QFont buttonFont = BBB->font();
     buttonFont.setPointSizeF(m_buttonPoints * scale);
     BBB->setFont(buttonFont);
+    m_scrollBarStyle->setScale(scale);
+    // Given again, so the scroll bar takes its new width, and the text
+    // around it laid out anew at once, so the box never shows the old one.
+    Memo1->verticalScrollBar()->setStyle(m_scrollBarStyle);
+    QEvent relayout(QEvent::LayoutRequest);
+    QCoreApplication::sendEvent(Memo1, &relayout);
 }
 
 void Tpopupform::setLines(const QStringList& lines)

@@ -6,6 +6,7 @@
 class QPlainTextEdit;
 class QPushButton;
 class QWidget;
+class ScaledScrollBarStyle;
 
 // The narration box: a small always-on-top box with a NEXT button over the
 // step's text. The player fills and places it; NEXT or closing it lets the
@@ -47,6 +48,7 @@ private:
     QStringList m_lines;
     int m_scale = 0; // 0 until the first layout
     qreal m_buttonPoints = 0; // NEXT's font size at scale 1
+    ScaledScrollBarStyle* m_scrollBarStyle = nullptr; // owned as a child
 };
 
 extern Tpopupform* popupform;

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 #include <QKeyEvent>
+#include <QPlainTextEdit>
+#include <QStyle>
 
 namespace {
 
@@ -127,6 +129,10 @@ TEST_F(FrameScaleWindowTest, EverythingGrowsByTheSameScale)
               origin() - simu_form->Image1->pos());
     EXPECT_EQ(popupform->pos(), origin() + QPoint(430, 354));
     EXPECT_EQ(popupform->size(), QSize(400, 276));
+    // The box's scroll bar grows with it: the text leaves it twice the room.
+    const QPlainTextEdit* memo = popupform->Memo1;
+    const int extent = memo->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    EXPECT_EQ(memo->viewport()->width(), 400 - 2 * memo->frameWidth() - 2 * extent);
     EXPECT_EQ(pointer.moves.back(), origin());
     EXPECT_EQ(simu_form->engine().state().stepx, 40);
 
@@ -135,6 +141,7 @@ TEST_F(FrameScaleWindowTest, EverythingGrowsByTheSameScale)
     EXPECT_EQ(simu_form->engine().state().scale, 1);
     EXPECT_EQ(simu_form->Image1->drawnSize(), QSize(640, 480));
     EXPECT_EQ(popupform->size(), QSize(200, 138));
+    EXPECT_EQ(memo->viewport()->width(), 200 - 2 * memo->frameWidth() - extent);
     EXPECT_EQ(popupform->pos(), origin() + QPoint(215, 177));
     EXPECT_TRUE(popupform->isVisible());
 }
