@@ -32,9 +32,10 @@ void showThroughScratchFile(const QByteArray& jpeg, const HandOver& handOver, QI
 // The same round trip with the decoding left to a worker thread, for a frame
 // that is needed only once other work is done (the first frame of a lesson,
 // while its windows come up): the scratch file is written, read back and
-// removed before this returns, throwing as show does, and the decoded frame
-// (null where the decoder could not read it) arrives through the future.
-// recycled is taken, as show takes it, only once the file has worked.
+// removed before this returns, throwing as showThroughScratchFile does, and
+// the decoded frame (null where the decoder could not read it) arrives
+// through the future. recycled is taken, as there, only once the file has
+// worked.
 std::future<QImage> showLater(const QByteArray& jpeg, QImage* recycled = nullptr);
 
 // Wakes the worker that showLater hands its decoding to, ahead of a frame

@@ -38,9 +38,9 @@ Tpopupform::Tpopupform(QWidget* parent)
     pal.setColor(QPalette::Base, Qt::black);
     pal.setColor(QPalette::Text, Qt::white);
     Memo1->setPalette(pal);
-    // Made after the text, so it is deleted after the scroll bar using it.
+    // Made after the text, so it is deleted after the scroll bar using it;
+    // setScale gives it to the scroll bar.
     m_scrollBarStyle = new ScaledScrollBarStyle(this);
-    Memo1->verticalScrollBar()->setStyle(m_scrollBarStyle);
     m_buttonPoints = BBB->font().pointSizeF();
     setScale(1);
 }
